@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QVector>
+
+#include "snippet_database_writer.h"
+
+namespace tolvaran {
+
+struct StoredSnippets {
+    QVector<SnippetRow> rows;  // in the order the database returns them
+    QString error;
+};
+
+// Reads every row of a snippet database, for the maintainer's tool; never writes.
+StoredSnippets readSnippetDatabase(const QString& path,
+                                   const QByteArray& password = kDatabasePassword);
+
+}  // namespace tolvaran
