@@ -78,13 +78,14 @@ void TestSnippetStore::search_data() {
     QTest::addColumn<QString>("term");
     QTest::addColumn<QStringList>("expected");
 
-    const QStringList everyName = {"apt 升级", "Apt 清理", "Café 配置", "O'Brien 的脚本",
-                                   "ÄRGER", "ＦＴＰ 服务", "多行", "无命令", "更新APT源",
-                                   "查看端口", "百分号_测试", "重复", "重复"};
+    const QStringList everyName = {
+        "apt 升级", "Apt 清理",  "Café 配置", "O'Brien 的脚本", "ÄRGER", "ＦＴＰ 服务", "多行",
+        "无命令",   "更新APT源", "查看端口",  "百分号_测试",    "重复",  "重复"};
     QStringList withCommand = everyName;
     withCommand.removeOne("无命令");
 
-    QTest::newRow("name: case folds ascii") << true << "apt" << QStringList{"apt 升级", "Apt 清理", "更新APT源"};
+    QTest::newRow("name: case folds ascii")
+        << true << "apt" << QStringList{"apt 升级", "Apt 清理", "更新APT源"};
     QTest::newRow("name: accent folds") << true << "CAFÉ" << QStringList{"Café 配置"};
     QTest::newRow("name: umlaut folds") << true << "ärger" << QStringList{"ÄRGER"};
     QTest::newRow("name: fullwidth folds") << true << "ｆｔｐ" << QStringList{"ＦＴＰ 服务"};
@@ -101,7 +102,8 @@ void TestSnippetStore::search_data() {
     QTest::newRow("command: finds names") << false << "upgrade" << QStringList{"apt 升级"};
     QTest::newRow("command: case folds") << false << "VSFTPD" << QStringList{"ＦＴＰ 服务"};
     QTest::newRow("command: line break marker") << false << "tmp%ls" << QStringList{"多行"};
-    QTest::newRow("command: empty term skips null commands and names") << false << "" << withCommand;
+    QTest::newRow("command: empty term skips null commands and names")
+        << false << "" << withCommand;
     QTest::newRow("command: quotes") << false << "'it''s'" << QStringList{"O'Brien 的脚本"};
 }
 
@@ -109,7 +111,8 @@ void TestSnippetStore::search() {
     QFETCH(bool, byName);
     QFETCH(QString, term);
     QFETCH(QStringList, expected);
-    const NameRows result = byName ? m_store->snippetsByName(term) : m_store->snippetsByCommand(term);
+    const NameRows result =
+        byName ? m_store->snippetsByName(term) : m_store->snippetsByCommand(term);
     QVERIFY2(result.error.isEmpty(), qPrintable(result.error));
     expected.sort();
     QCOMPARE(names(result), expected);

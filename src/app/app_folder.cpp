@@ -4,10 +4,16 @@
 
 namespace tolvaran {
 
-QString applicationFolder() { return QCoreApplication::applicationDirPath(); }
+QString applicationFolder() {
+    return QCoreApplication::applicationDirPath();
+}
 
-QString databasePath(const QString& appFolder) { return appFolder + QStringLiteral("/db/main.mdb"); }
+QString databasePath(const QString& appFolder) {
+    return appFolder + QStringLiteral("/db/main.mdb");
+}
 
-QString skinPath(const QString& appFolder) { return appFolder + QStringLiteral("/skinh.she"); }
+QString skinPath(const QString& appFolder) {
+    return appFolder + QStringLiteral("/skinh.she");
+}
 
 }  // namespace tolvaran

@@ -43,8 +43,8 @@ QColor shiftedColor(const QColor& color, const HsvShift& shift) {
     if (h >= 0) {  // greys have no hue to turn
         h = ((h + shift.hue) % 360 + 360) % 360;
     }
-    return QColor::fromHsv(h, shiftChannel(s, shift.saturation),
-                           shiftChannel(v, shift.brightness), a);
+    return QColor::fromHsv(h, shiftChannel(s, shift.saturation), shiftChannel(v, shift.brightness),
+                           a);
 }
 
 QString shiftedStyleSheet(const QString& styleSheet, const HsvShift& shift) {

@@ -30,9 +30,9 @@ std::unique_ptr<SnippetStore> openStoreOrEnd(const QString& appFolder, Desktop& 
     }
     desktop.messages.show({opened.error + QStringLiteral("\r\n") + path, MessageIcon::None,
                            MessageButtons::Ok, QString()});
-    desktop.messages.show({QStringLiteral("数据库链接出错!请联系管理员QQ:") + administratorContact(),
-                           MessageIcon::Information, MessageButtons::Ok,
-                           QStringLiteral("提示")});
+    desktop.messages.show(
+        {QStringLiteral("数据库链接出错!请联系管理员QQ:") + administratorContact(),
+         MessageIcon::Information, MessageButtons::Ok, QStringLiteral("提示")});
     desktop.exit.end(1);
     return nullptr;
 }
@@ -44,7 +44,9 @@ void checkForUpdates() {}
 
 Session::~Session() = default;
 
-QString administratorContact() { return QStringLiteral(TOLVARAN_ADMIN_CONTACT); }
+QString administratorContact() {
+    return QStringLiteral(TOLVARAN_ADMIN_CONTACT);
+}
 
 std::unique_ptr<Session> startUp(QApplication& app, const QString& appFolder, Desktop& desktop) {
     auto session = std::make_unique<Session>();

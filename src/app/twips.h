@@ -8,7 +8,9 @@ namespace tolvaran {
 // them; 15 twips make one device-independent pixel.
 constexpr int kTwipsPerPixel = 15;
 
-constexpr int twips(int value) { return value / kTwipsPerPixel; }
+constexpr int twips(int value) {
+    return value / kTwipsPerPixel;
+}
 
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return {twips(left), twips(top), twips(width), twips(height)};

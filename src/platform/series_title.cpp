@@ -10,8 +10,12 @@ QString& storage() {
 
 }  // namespace
 
-QString seriesTitle() { return storage(); }
+QString seriesTitle() {
+    return storage();
+}
 
-void setSeriesTitle(const QString& title) { storage() = title; }
+void setSeriesTitle(const QString& title) {
+    storage() = title;
+}
 
 }  // namespace tolvaran

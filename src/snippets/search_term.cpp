@@ -5,7 +5,9 @@
 namespace tolvaran {
 namespace {
 
-bool isTrimmedSpace(QChar c) { return c == QChar(0x0020) || c == QChar(0x3000); }
+bool isTrimmedSpace(QChar c) {
+    return c == QChar(0x0020) || c == QChar(0x3000);
+}
 
 }  // namespace
 

@@ -28,7 +28,9 @@ SnippetBrowser::SnippetBrowser(const BrowserWidgets& widgets, SnippetStore& stor
             &SnippetBrowser::choose);
 }
 
-void SnippetBrowser::showAllNames() { showNames(m_store.allSnippets()); }
+void SnippetBrowser::showAllNames() {
+    showNames(m_store.allSnippets());
+}
 
 void SnippetBrowser::search(const QString& boxText) {
     // An empty box shows every name; a search with the empty term first would only be replaced.

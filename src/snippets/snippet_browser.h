@@ -17,11 +17,11 @@ class SnippetStore;
 
 // The widgets the snippet browser works on; the main window owns them.
 struct BrowserWidgets {
-    QListView* list = nullptr;             // List1
-    QLineEdit* searchBox = nullptr;        // Text1
-    QRadioButton* byCommand = nullptr;     // Option1(0)
-    QRadioButton* byName = nullptr;        // Option1(1)
-    CommandDisplay* display = nullptr;     // Text2
+    QListView* list = nullptr;          // List1
+    QLineEdit* searchBox = nullptr;     // Text1
+    QRadioButton* byCommand = nullptr;  // Option1(0)
+    QRadioButton* byName = nullptr;     // Option1(1)
+    CommandDisplay* display = nullptr;  // Text2
 };
 
 // Fills the snippet list, narrows it on every change of the search box, and shows the chosen

@@ -19,8 +19,8 @@ std::optional<QString> optionalText(sqlite3_stmt* stmt, int col) {
 StoredSnippets readSnippetDatabase(const QString& path, const QByteArray& password) {
     StoredSnippets result;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
-                                   SQLITE_OPEN_READONLY, nullptr);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
     DatabaseHandle db(raw);
     if (rc != SQLITE_OK || applyDatabaseKey(db.get(), password) != SQLITE_OK) {
         result.error = db ? lastError(db.get()) : QStringLiteral("out of memory");

@@ -9,9 +9,13 @@ namespace {
 const QString kHeader = QStringLiteral("== ");
 const QString kBareHeader = QStringLiteral("==");
 
-bool isHeader(const QString& line) { return line.startsWith(kHeader) || line == kBareHeader; }
+bool isHeader(const QString& line) {
+    return line.startsWith(kHeader) || line == kBareHeader;
+}
 
-bool isBlank(const QString& line) { return line.trimmed().isEmpty(); }
+bool isBlank(const QString& line) {
+    return line.trimmed().isEmpty();
+}
 
 QString located(const QString& file, int line, const QString& what) {
     return QStringLiteral("%1:%2: %3").arg(file).arg(line).arg(what);

@@ -75,8 +75,8 @@ struct ResetOnExit {
 
 SnippetStore::Opened SnippetStore::open(const QString& path, const QByteArray& password) {
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw,
-                                   SQLITE_OPEN_READONLY, nullptr);
+    const int rc =
+        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
     DatabaseHandle db(raw);
     if (rc != SQLITE_OK) {
         return {nullptr, db ? lastError(db.get()) : QStringLiteral("out of memory")};
@@ -138,7 +138,9 @@ NameRows SnippetStore::runNameQuery(sqlite3_stmt* stmt, const QString* term) {
     return result;
 }
 
-NameRows SnippetStore::allSnippets() { return runNameQuery(m_all.get(), nullptr); }
+NameRows SnippetStore::allSnippets() {
+    return runNameQuery(m_all.get(), nullptr);
+}
 
 NameRows SnippetStore::snippetsByName(const QString& term) {
     return runNameQuery(m_byName.get(), &term);

@@ -14,7 +14,9 @@ std::string_view textOf(sqlite3_value* v) {
     return {bytes, static_cast<size_t>(sqlite3_value_bytes(v))};
 }
 
-void deletePattern(void* p) { delete static_cast<LikePattern*>(p); }
+void deletePattern(void* p) {
+    delete static_cast<LikePattern*>(p);
+}
 
 // like(pattern, text): NULL when either side is NULL, as the built-in does. The folded pattern
 // is kept with the statement, so a scan folds it once, not once a row.

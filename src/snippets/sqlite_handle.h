@@ -18,7 +18,9 @@ using DatabaseHandle = std::unique_ptr<sqlite3, Sqlite3Closer>;
 using StatementHandle = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
 
 // The engine's own description of the last failure on `db`.
-inline QString lastError(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+inline QString lastError(sqlite3* db) {
+    return QString::fromUtf8(sqlite3_errmsg(db));
+}
 
 // Text of column `col` of the current row; a NULL column gives a null QString.
 inline QString columnText(sqlite3_stmt* stmt, int col) {

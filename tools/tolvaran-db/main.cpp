@@ -48,8 +48,8 @@ QStringList sourceFiles(const QStringList& sources) {
             continue;
         }
         const QDir dir(source);
-        for (const QString& name : dir.entryList({QStringLiteral("*.txt")}, QDir::Files,
-                                                 QDir::Name)) {
+        for (const QString& name :
+             dir.entryList({QStringLiteral("*.txt")}, QDir::Files, QDir::Name)) {
             files << dir.filePath(name);
         }
     }
