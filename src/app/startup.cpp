@@ -10,6 +10,7 @@
 #include "skin.h"
 #include "snippet_browser.h"
 #include "snippet_store.h"
+#include "ui_font.h"
 
 #ifndef TOLVARAN_ADMIN_CONTACT
 #define TOLVARAN_ADMIN_CONTACT ""
@@ -20,6 +21,7 @@ namespace {
 
 // The skin is shown in grey: hue kept, all saturation taken out, brightness kept.
 constexpr HsvShift kGreySkin{0, -100, 0};
+constexpr qreal kDefaultPointSize = 9;
 
 // Opens the snippet database, or tells the user why not and ends the program.
 std::unique_ptr<SnippetStore> openStoreOrEnd(const QString& appFolder, Desktop& desktop) {
@@ -54,6 +56,8 @@ std::unique_ptr<Session> startUp(QApplication& app, const QString& appFolder, De
     if (!session->store) {
         return nullptr;
     }
+    // The default font of a Chinese desktop, with glyphs for Chinese wherever the program runs.
+    app.setFont(chineseFont(kDefaultPointSize));
     session->window = std::make_unique<MainWindow>(*session->store, desktop);
     session->window->setWindowIcon(QIcon());
     session->window->browser().showAllNames();
