@@ -3,8 +3,8 @@
 #include <algorithm>
 
 #include "memory_index.h"
-#include "name_order.h"
 #include "probes.h"
+#include "snippet_table.h"
 
 namespace tolvaran::bench {
 namespace {
@@ -115,18 +115,24 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
                 }
             }
         }));
-    QVector<SnippetName> hitRows;
-    for (int row : hits) {
-        hitRows.push_back({row + 1, index.rows()[row].name.value_or(QString())});
-    }
-    QVector<SnippetName> all;
+
+    // The program's own search, matching and ordering together, on a table of the same rows.
+    QVector<StoredRow> stored;
+    stored.reserve(index.size());
     for (int row = 0; row < index.size(); ++row) {
-        all.push_back({row + 1, index.rows()[row].name.value_or(QString())});
+        const SnippetRow& r = index.rows()[row];
+        stored.push_back({row + 1, r.name.value_or(QString()), r.command});
     }
-    NameOrder order;
-    order.sorted(all);
-    add(QStringLiteral("order ~half the rows: NameOrder::sorted (program)"),
-        median(repeats, [&] { order.sorted(hitRows); }));
+    const SnippetTable table(stored);
+    for (int t = 0; t < 2; ++t) {
+        add(QStringLiteral("search and order, %1: SnippetTable::namesContaining (program)")
+                .arg(kinds[t]),
+            median(repeats, [&] { table.namesContaining(SnippetTable::Column::Name, terms[t]); }));
+    }
+    add(QStringLiteral(
+            "search and order commands, 3 chars, a few rows: SnippetTable::namesContaining"),
+        median(repeats,
+               [&] { table.namesContaining(SnippetTable::Column::Command, commandTerm); }));
 }
 
 }  // namespace tolvaran::bench

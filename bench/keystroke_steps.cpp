@@ -4,10 +4,10 @@
 
 #include "command_display.h"
 #include "keystroke_timings.h"
-#include "name_order.h"
 #include "program_under_test.h"
 #include "search_term.h"
 #include "snippet_store.h"
+#include "stored_command.h"
 #include "sub_steps.h"
 
 namespace tolvaran::bench {
@@ -27,15 +27,14 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
     SnippetStore& store = program.store();
     QStringListModel& model = *program.listModel();
     QWidget& viewport = *program.list()->viewport();
-    NameOrder order;
-    order.sorted(store.allSnippets().rows);
-    QVector<double> queryMs, orderMs, fillMs, releaseMs, paintMs;
+    QVector<double> queryMs, fillMs, releaseMs, paintMs;
     const int warmUp = static_cast<int>(c.keystrokes.size());
     for (int i = 0; i < warmUp + repeats; ++i) {
         const Keystroke& k = c.keystrokes[i % c.keystrokes.size()];
         {
-            // As in the program, the model ends up the only owner of the list before.
-            const QStringList before = order.sorted(query(store, k.before, c.mode).rows);
+            // As in the program, the model ends up the only owner of the list before (or shares
+            // it with the store, when the box was empty).
+            const QStringList before = query(store, k.before, c.mode).names;
             if (!before.isEmpty()) {
                 model.setStringList(before);
             }
@@ -44,16 +43,10 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
         ProgramUnderTest::settle();
 
         NameRows rows;
-        QStringList names;
         const double q = timeMs([&] { rows = query(store, k.typed, c.mode); });
-        const double o = timeMs([&] {
-            if (!rows.rows.isEmpty()) {
-                names = order.sorted(rows.rows);
-            }
-        });
         const double f = timeMs([&] {
-            if (!names.isEmpty()) {
-                model.setStringList(names);
+            if (!rows.names.isEmpty()) {
+                model.setStringList(rows.names);
             }
         });
         const double r = timeMs([&] { rows = NameRows(); });
@@ -61,14 +54,12 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
         ProgramUnderTest::settle();
         if (i >= warmUp) {
             queryMs << q;
-            orderMs << o;
             fillMs << f;
             releaseMs << r;
             paintMs << p;
         }
     }
-    return {summarize(queryMs), summarize(orderMs), summarize(fillMs), summarize(releaseMs),
-            summarize(paintMs)};
+    return {summarize(queryMs), summarize(fillMs), summarize(releaseMs), summarize(paintMs)};
 }
 
 ChoosingSteps timeChoosingSteps(ProgramUnderTest& program, int repeats) {
@@ -77,10 +68,10 @@ ChoosingSteps timeChoosingSteps(ProgramUnderTest& program, int repeats) {
     QVector<double> queryMs, showMs;
     for (int i = 0; i < inView + repeats; ++i) {
         const QString name = model.index(i % inView, 0).data().toString();
-        CommandRows found;
-        const double q = timeMs([&] { found = program.store().snippetNamed(name); });
+        CommandLookup found;
+        const double q = timeMs([&] { found = program.store().firstCommandNamed(name); });
         const double s = timeMs([&] {
-            program.display()->showCommand(shownCommand(found.commands.value(0)));
+            program.display()->showCommand(shownCommand(found.command.value_or(QString())));
             program.display()->viewport()->repaint();
         });
         ProgramUnderTest::settle();

@@ -10,6 +10,7 @@
 #include "keystroke_timings.h"
 #include "program_under_test.h"
 #include "search_term.h"
+#include "stored_command.h"
 
 namespace tolvaran::bench {
 

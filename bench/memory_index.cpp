@@ -1,10 +1,8 @@
 #include "memory_index.h"
 
-#include <QCollator>
-#include <QCollatorSortKey>
 #include <algorithm>
-#include <numeric>
 
+#include "name_order.h"
 #include "snippet_database_reader.h"
 
 namespace tolvaran::bench {
@@ -21,17 +19,9 @@ MemoryIndex::MemoryIndex(const QString& path) {
             m_rows.push_back(std::move(row));
         }
     }
-    // The same order as the program's: collation keys, equal names by row order.
-    const QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
-    QVector<QCollatorSortKey> keys;
-    keys.reserve(m_names.size());
-    for (const QString& name : m_names) {
-        keys.push_back(collator.sortKey(name));
-    }
-    QVector<int> order(m_names.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(),
-                     [&](int a, int b) { return keys[a].compare(keys[b]) < 0; });
+    // The program's own display order (collation keys, equal names by row order), computed
+    // once here, outside every timing.
+    const QVector<int> order = displayOrder(m_names);
     m_rank.resize(m_names.size());
     for (int rank = 0; rank < order.size(); ++rank) {
         m_rank[order[rank]] = rank;

@@ -34,7 +34,7 @@ private:
     QStringList namesByRank(QVector<std::pair<int, int>>& rankAndRow) const;
 
     QVector<SnippetRow> m_rows;
-    QVector<QString> m_names;
+    QStringList m_names;
     QVector<QString> m_commands;
     QVector<QString> m_foldedNames;
     QVector<QString> m_foldedCommands;

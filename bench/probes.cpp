@@ -1,15 +1,13 @@
 #include "probes.h"
 
 #include <QCollator>
-#include <QFile>
+#include <QCollatorSortKey>
 #include <QFileInfo>
-#include <algorithm>
 
 #include "database_key.h"
-#include "name_order.h"
 #include "process_memory.h"
 #include "snippet_store.h"
-#include "sql_functions.h"
+#include "snippet_table.h"
 #include "sqlite_handle.h"
 
 namespace tolvaran::bench {
@@ -18,19 +16,11 @@ namespace {
 const QString kQuerySection = QStringLiteral("SQL taken apart (medians, ms)");
 const QString kMemorySection = QStringLiteral("Heap taken apart (MiB)");
 
-// A read-only connection keyed and cached like the store's, every page already read once.
-DatabaseHandle openWarm(const QString& path, bool programFunctions) {
-    sqlite3* raw = nullptr;
-    sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    DatabaseHandle db(raw);
-    applyDatabaseKey(db.get(), kDatabasePassword);
-    if (programFunctions) {
-        registerSnippetFunctions(db.get());
-    }
-    const qint64 kib = std::clamp<qint64>(QFileInfo(path).size() / 1024 + 2048, 2048, 256 * 1024);
-    const QByteArray pragmas = "PRAGMA cache_size = -" + QByteArray::number(kib) +
-                               "; PRAGMA quick_check; PRAGMA query_only = 1;";
-    sqlite3_exec(db.get(), pragmas.constData(), nullptr, nullptr, nullptr);
+// A connection opened and keyed as the store opens its file, with the engine's default page
+// cache as the store leaves it, every page already read once.
+DatabaseHandle openWarm(const QString& path) {
+    DatabaseHandle db = openDatabaseForReading(path, kDatabasePassword).db;
+    sqlite3_exec(db.get(), "PRAGMA quick_check", nullptr, nullptr, nullptr);
     return db;
 }
 
@@ -62,46 +52,35 @@ double medianRun(sqlite3* db, const char* sql, const QString& term, int repeats)
 struct Probe {
     const char* label;
     const char* sql;
-    bool programFunctions;
-    int term;  // 0: name term, 1: command term, 2: chosen name
+    int term;  // 0: name term, 1: command term, 2: chosen name, 3: a rowid
 };
 
 const Probe kProbes[] = {
+    {"load: select rowid, na, code from u where na is not null (columns not read)",
+     "select rowid, na, code from u where na is not null", 0},
     {"scan: select rowid, na from u where na is not null",
-     "select rowid, na from u where na is "
-     "not null",
-     false, 0},
+     "select rowid, na from u where na is not null", 0},
     {"name: built-in instr(na, term) > 0 (no folding)",
-     "select rowid, na from u where instr(na, ?1) > 0", false, 0},
+     "select rowid, na from u where instr(na, ?1) > 0", 0},
     {"name: built-in LIKE (folds ASCII only)",
-     "select rowid, na from u where na like '%' || ?1 || '%'", false, 0},
-    {"name: program LIKE (folds every script), rows not read",
-     "select rowid, na from u where na like '%' || ?1 || '%'", true, 0},
+     "select rowid, na from u where na like '%' || ?1 || '%'", 0},
     {"command: built-in instr(code, term) > 0",
-     "select rowid, na from u where na is not null and instr(code, ?1) > 0", false, 1},
-    {"command: program LIKE, rows not read",
-     "select rowid, na from u where na is not null and code like '%' || ?1 || '%'", true, 1},
-    {"choose: na = ?1 (binary)", "select code from u where na = ?1", false, 2},
+     "select rowid, na from u where na is not null and instr(code, ?1) > 0", 1},
+    {"choose: na = ?1 (binary)", "select code from u where na = ?1", 2},
     {"choose: na = ?1 collate nocase (ASCII)", "select code from u where na = ?1 collate nocase",
-     false, 2},
-    {"choose: na = ?1 collate unicase (program)",
-     "select code from u where na = ?1 collate unicase", true, 2},
-    {"change check: PRAGMA data_version", "PRAGMA data_version", false, 0},
-    {"choose: rowid = ?1 (the id of the row the list shows)", "select code from u where rowid = ?1",
-     false, 3},
+     2},
+    {"choose: rowid = ?1 (what firstCommandNamed runs)", "select code from u where rowid = ?1", 3},
 };
 
 }  // namespace
 
 void probeQueries(Results& results, int rows, const QString& databasePath, const QString& nameTerm,
                   const QString& commandTerm, const QString& chosenName, int repeats) {
-    const DatabaseHandle plain = openWarm(databasePath, false);
-    const DatabaseHandle program = openWarm(databasePath, true);
+    const DatabaseHandle db = openWarm(databasePath);
     const QString terms[] = {nameTerm, commandTerm, chosenName, QString::number(rows / 2 + 1)};
     for (const Probe& p : kProbes) {
-        sqlite3* db = p.programFunctions ? program.get() : plain.get();
         results.probes << ProbeFigure{rows, kQuerySection, QString::fromUtf8(p.label),
-                                      medianRun(db, p.sql, terms[p.term], repeats)};
+                                      medianRun(db.get(), p.sql, terms[p.term], repeats)};
     }
     results.notes << QStringLiteral(
                          "%1 rows, SQL taken apart with name term \"%2\", command "
@@ -117,37 +96,61 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     add("database file", static_cast<double>(QFileInfo(databasePath).size()) / (1024.0 * 1024.0));
     double before = heapInUseMiB();
     const std::unique_ptr<SnippetStore> store = SnippetStore::open(databasePath).store;
-    add("SnippetStore::open (page cache filled by quick_check)", heapInUseMiB() - before);
+    add("SnippetStore::open (page cache, rows held in memory)", heapInUseMiB() - before);
     before = heapInUseMiB();
     const NameRows all = store->allSnippets();
-    add("allSnippets() result (ids and names)", heapInUseMiB() - before);
+    add("allSnippets() result (the store's list, shared)", heapInUseMiB() - before);
+
+    // The parts of the store's table, made again from the rows it reads.
+    QVector<StoredRow> stored;
+    {
+        const DatabaseHandle db = openWarm(databasePath);
+        sqlite3_stmt* raw = nullptr;
+        sqlite3_prepare_v2(db.get(), "select rowid, na, code from u where na is not null", -1, &raw,
+                           nullptr);
+        const StatementHandle stmt(raw);
+        before = heapInUseMiB();
+        while (stmt && sqlite3_step(stmt.get()) == SQLITE_ROW) {
+            StoredRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), {}};
+            if (sqlite3_column_type(stmt.get(), 2) != SQLITE_NULL) {
+                row.command = columnText(stmt.get(), 2);
+            }
+            stored.push_back(std::move(row));
+        }
+        add("the rows as read (ids, names, commands), freed after loading",
+            heapInUseMiB() - before);
+    }
     before = heapInUseMiB();
-    NameOrder order;
-    const QStringList names = order.sorted(all.rows);
-    add("NameOrder that knows every row (sort keys, ranks; names shared)", heapInUseMiB() - before);
+    {
+        const SnippetTable table(stored);
+        add("a SnippetTable of them (names shared, folded texts, name hash)",
+            heapInUseMiB() - before);
+    }
     before = heapInUseMiB();
     {
         const QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
         QVector<QCollatorSortKey> keys;
-        keys.reserve(all.rows.size());
-        for (const SnippetName& row : all.rows) {
-            keys.push_back(collator.sortKey(row.name));
+        keys.reserve(all.names.size());
+        for (const QString& name : all.names) {
+            keys.push_back(collator.sortKey(name));
         }
-        add("of which: the sort keys alone (QCollatorSortKey a row)", heapInUseMiB() - before);
+        add("the sort keys displayOrder makes while loading (freed after)",
+            heapInUseMiB() - before);
     }
     before = heapInUseMiB();
     {
         QVector<QString> copies;
-        copies.reserve(all.rows.size());
-        for (const SnippetName& row : all.rows) {
-            copies.push_back(QString(row.name.constData(), row.name.size()));
+        copies.reserve(all.names.size());
+        for (const QString& name : all.names) {
+            copies.push_back(QString(name.constData(), name.size()));
         }
         add("every name once more as its own QString", heapInUseMiB() - before);
     }
     before = heapInUseMiB();
-    QStringList copy = names;
+    QStringList copy = all.names;
     copy.detach();
-    add("a list of every name, names shared (what the model holds)", heapInUseMiB() - before);
+    add("a list of every name, names shared (what the model holds after a search)",
+        heapInUseMiB() - before);
 }
 
 }  // namespace tolvaran::bench

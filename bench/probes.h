@@ -8,15 +8,16 @@ namespace tolvaran::bench {
 
 class MemoryIndex;
 
-// The SQL behind a keystroke and behind choosing a name, taken apart on connections of the
-// bench's own (keyed and cached as the store's): the bare table scan, the engine's own text
-// tests, and the program's LIKE and collation.
+// The SQL behind loading the rows and behind choosing a name, and what a search in SQL would
+// cost, taken apart on a connection of the bench's own (keyed and cached as the store's): the
+// store's load, the bare table scan, the engine's own text tests and lookups.
 void probeQueries(Results& results, int rows, const QString& databasePath, const QString& nameTerm,
                   const QString& commandTerm, const QString& chosenName, int repeats);
 
 // Ways to search names held in memory and to order the hits, for the same terms: per-name
 // QString::contains, one folded text of every name searched with QStringMatcher, ordering by
-// sorting (rank, row) pairs, by a bitmap indexed by rank, and the program's NameOrder.
+// sorting (rank, row) pairs and by a bitmap indexed by rank; beside them the program's own
+// SnippetTable, which searches rows already held in display order.
 void probeInMemory(Results& results, int rows, const MemoryIndex& index, const QString& fewTerm,
                    const QString& oneCharTerm, const QString& fewCommandTerm, int repeats);
 

@@ -28,8 +28,9 @@ QVector<double> splitNumbers(const QString& text) {
 }  // namespace
 
 void Results::addStartupSteps(StartupFigure& figure, const StartupSteps& s) {
-    figure.steps = {s.keyDerivation.median, s.quickCheck.median, s.open.median,
-                    s.openRawKey.median,    s.allNames.median,   s.firstOrder.median};
+    figure.steps = {s.keyDerivation.median, s.quickCheck.median,   s.readRows.median,
+                    s.table.median,         s.displayOrder.median, s.open.median,
+                    s.openRawKey.median,    s.allNames.median};
     notes << QStringLiteral("%1: SQLCipher %2, kdf_iter %3")
                  .arg(figure.library, s.cipherVersion, s.kdfIterations);
 }

@@ -9,6 +9,7 @@ namespace {
 constexpr double kStartupTargetMs = 150;
 constexpr double kPeakTargetMiB = 80;
 constexpr int kPeakTargetRows = 100000;
+constexpr int kStepColumns = 4;  // query, fill, release, paint
 
 // The project's targets for one keystroke, in ms; negative where it sets none.
 double keystrokeTargetMs(int rows, const QString& caseId) {
@@ -55,14 +56,15 @@ QString casesTable(const QVector<CaseFigure>& cases) {
 
 QString stepsTable(const QVector<StepFigure>& steps, const QVector<CaseFigure>& cases) {
     QString t = QStringLiteral(
-        "\n### Keystrokes taken apart (medians, ms; for choosing, query = snippetNamed and "
-        "order = showCommand with its repaint)\n\n"
-        "| rows | case | query | order | fill (frees the old list) | release result | paint "
-        "| sum | whole (above) |\n|---:|---|---:|---:|---:|---:|---:|---:|---:|\n");
+        "\n### Keystrokes taken apart (medians, ms; query = the store's search, its matching "
+        "and ordering; for choosing, query = firstCommandNamed and fill = showCommand with its "
+        "repaint)\n\n"
+        "| rows | case | query | fill (frees the old list) | release result | paint "
+        "| sum | whole (above) |\n|---:|---|---:|---:|---:|---:|---:|---:|\n");
     for (const StepFigure& s : steps) {
         QStringList cells{QString::number(s.rows), caseTitle(s.caseId)};
         double sum = 0;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < kStepColumns; ++i) {
             const bool has = i < s.medians.size();
             cells << (has ? ms(s.medians[i]) : QStringLiteral("—"));
             sum += has ? s.medians[i] : 0;
@@ -93,9 +95,10 @@ QString startupTables(const QVector<StartupFigure>& startups) {
     }
     t += QStringLiteral(
         "\n### Start-up taken apart (medians, ms)\n\n"
-        "| library | key derivation (open + key + page 1) | quick_check | SnippetStore::open "
-        "| open, raw key | allSnippets | first NameOrder::sorted |\n"
-        "|---|---:|---:|---:|---:|---:|---:|\n");
+        "| library | key derivation (open + key + page 1) | quick_check | read rows "
+        "| SnippetTable | of which displayOrder | SnippetStore::open | open, raw key "
+        "| allSnippets |\n"
+        "|---|---:|---:|---:|---:|---:|---:|---:|---:|\n");
     for (const StartupFigure& s : startups) {
         QStringList cells{s.library};
         for (double v : s.steps) {

@@ -106,9 +106,7 @@ void compareAndTakeApart(Results& results, ProgramUnderTest& program, const Memo
                                     lower.timeKeystrokes(c, repeats)};
         const KeystrokeSteps s = timeKeystrokeSteps(program, c, repeats);
         results.steps << StepFigure{
-            rows,
-            c.id,
-            {s.query.median, s.order.median, s.fill.median, s.release.median, s.paint.median}};
+            rows, c.id, {s.query.median, s.fill.median, s.release.median, s.paint.median}};
     }
     results.cases << CaseFigure{rows, QStringLiteral("choose"), QStringLiteral("rows in view"),
                                 real.last(), lower.timeChoosing(repeats)};

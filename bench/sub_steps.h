@@ -13,8 +13,7 @@ class ProgramUnderTest;
 // A keystroke of the real program taken apart: the same calls the snippet browser makes, timed
 // one by one on the program's own store, list model and view.
 struct KeystrokeSteps {
-    Summary query;    // SnippetStore::snippetsByName / snippetsByCommand
-    Summary order;    // NameOrder::sorted (an order that already knows every row)
+    Summary query;    // SnippetStore::snippetsByName / snippetsByCommand: matching and ordering
     Summary fill;     // QStringListModel::setStringList on List1's model (frees the old list)
     Summary release;  // the query's result let go (its names live on in the model)
     Summary paint;    // List1's viewport repainted: layout of every row, paint of those in view
@@ -23,7 +22,7 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
 
 // Choosing a name taken apart.
 struct ChoosingSteps {
-    Summary query;  // SnippetStore::snippetNamed
+    Summary query;  // SnippetStore::firstCommandNamed
     Summary show;   // CommandDisplay::showCommand and its repaint
 };
 ChoosingSteps timeChoosingSteps(ProgramUnderTest& program, int repeats);
@@ -32,10 +31,12 @@ ChoosingSteps timeChoosingSteps(ProgramUnderTest& program, int repeats);
 struct StartupSteps {
     Summary keyDerivation;  // open, key, read the first page (the password is stretched here)
     Summary quickCheck;     // PRAGMA quick_check: every page read and decrypted once
-    Summary open;           // SnippetStore::open as the program calls it
+    Summary readRows;       // the store's query of every named row, read into StoredRows
+    Summary table;          // SnippetTable made from those rows, as the store makes it
+    Summary displayOrder;   // of which: displayOrder of every name (collation keys, sort)
+    Summary open;           // SnippetStore::open as the program calls it (all of the above)
     Summary openRawKey;     // SnippetStore::open of the same rows written with a raw 256-bit key
-    Summary allNames;       // SnippetStore::allSnippets
-    Summary firstOrder;     // NameOrder::sorted of every row by an order that knows none yet
+    Summary allNames;       // SnippetStore::allSnippets (the table's list, shared)
     QString cipherVersion;
     QString kdfIterations;
 };

@@ -2,6 +2,7 @@
 
 #include "like_pattern.h"
 
+using tolvaran::foldedText;
 using tolvaran::LikePattern;
 
 class TestLikePattern : public QObject {
@@ -79,18 +80,13 @@ void TestLikePattern::matches() {
     QFETCH(QString, pattern);
     QFETCH(QString, text);
     QFETCH(bool, expected);
-    const QByteArray p = pattern.toUtf8();
-    const QByteArray t = text.toUtf8();
-    QCOMPARE(LikePattern({p.constData(), static_cast<size_t>(p.size())})
-                 .matches({t.constData(), static_cast<size_t>(t.size())}),
-             expected);
+    QCOMPARE(LikePattern(foldedText(pattern)).matches(foldedText(text)), expected);
 }
 
 // A pattern of many "%" against a long text that nearly matches must not explode.
 void TestLikePattern::longTextWithManyWildcardsStaysQuick() {
-    const std::string text(20000, 'a');
-    const LikePattern pattern("%a%a%a%a%a%a%a%a%b%");
-    QVERIFY(!pattern.matches(text));
+    const QString text(20000, 'a');
+    QVERIFY(!LikePattern("%a%a%a%a%a%a%a%a%b%").matches(text));
     QVERIFY(LikePattern("%a%a%a%").matches(text));
 }
 

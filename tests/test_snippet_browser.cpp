@@ -46,6 +46,8 @@ private slots:
     void refillKeepsShownCommandAndSelectsNothing();
     void nameGoneFromStoreKeepsShownCommand();
     void editedCommandReadsBackWithCrLf();
+    void clickingTheChosenEntryAgainShowsItsCommandAgain();
+    void clickThatDeselectsChoosesNothing();
     void emptyStoreKeepsListEmpty();
 
 private:
@@ -97,6 +99,8 @@ void TestSnippetBrowser::typing_data() {
     QTest::newRow("typing on after no match") << QStringList{"端口", "端口x", "端口xy"} << ports;
     QTest::newRow("first search without match keeps all") << QStringList{"nginx"} << kSorted;
     QTest::newRow("emptying shows every name") << QStringList{"端口", ""} << kSorted;
+    QTest::newRow("emptying in command mode shows every name")
+        << QStringList{"command", "端口", ""} << kSorted;
     QTest::newRow("spaces around the term") << QStringList{"  端口 "} << ports;
     QTest::newRow("full-width spaces around") << QStringList{"\u3000端口\u3000"} << ports;
     QTest::newRow("space inside matters") << QStringList{"端口", "查看 端口"} << ports;
@@ -131,10 +135,12 @@ void TestSnippetBrowser::typing() {
 
 void TestSnippetBrowser::typedKeystrokesSearchEachTime() {
     auto* box = m_p->find<QLineEdit>("Text1");
-    QTest::keyClicks(box, "zi");
-    QCOMPARE(m_p->listed(), QStringList{"Zip 解压"});
+    box->setFocus();
+    box->insert("端口扫");  // as an input method commits it
+    QCOMPARE(m_p->listed(), QStringList{"端口扫描"});
     QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(m_p->listed(), (QStringList{"Zip 解压"}));
+    QCOMPARE(m_p->listed(), (QStringList{"查看端口", "端口扫描"}));
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClick(box, Qt::Key_Backspace);
     QCOMPARE(m_p->listed(), kSorted);
 }
@@ -209,6 +215,27 @@ void TestSnippetBrowser::editedCommandReadsBackWithCrLf() {
     QTest::keyClick(display, Qt::Key_Return);
     QTest::keyClicks(display, "ls");
     QCOMPARE(display->text(), QString("sudo apt update\r\nsudo apt upgrade -y\r\nls"));
+}
+
+void TestSnippetBrowser::clickingTheChosenEntryAgainShowsItsCommandAgain() {
+    choose("查看端口");
+    auto* display = m_p->find<CommandDisplay>("Text2");
+    display->moveCursor(QTextCursor::End);
+    QTest::keyClicks(display, " | grep 80");
+    QCOMPARE(display->text(), QString("ss -tlnp | grep 80"));
+    choose("查看端口");
+    QCOMPARE(display->text(), QString("ss -tlnp"));
+}
+
+void TestSnippetBrowser::clickThatDeselectsChoosesNothing() {
+    choose("查看端口");
+    auto* list = m_p->find<QListView>("List1");
+    const int row = m_p->listed().indexOf("查看端口");
+    const QRect rect = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, rect.center());
+    QVERIFY(list->selectionModel()->selectedIndexes().isEmpty());
+    QCOMPARE(list->toolTip(), QString("查看端口"));
+    QCOMPARE(m_p->find<CommandDisplay>("Text2")->text(), QString("ss -tlnp"));
 }
 
 void TestSnippetBrowser::emptyStoreKeepsListEmpty() {

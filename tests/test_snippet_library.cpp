@@ -187,11 +187,8 @@ void TestSnippetLibrary::beginnerSearchesFindTheRightSnippets() {
     QVERIFY2(opened.store, qPrintable(opened.error));
     const NameRows found =
         byName ? opened.store->snippetsByName(query) : opened.store->snippetsByCommand(query);
-    QVERIFY(!found.rows.isEmpty());
-    QSet<QString> names;
-    for (const SnippetName& n : found.rows) {
-        names.insert(n.name);
-    }
+    QVERIFY(!found.names.isEmpty());
+    const QSet<QString> names(found.names.begin(), found.names.end());
     for (const QString& name : wanted) {
         QVERIFY2(names.contains(name), qPrintable(name));
     }

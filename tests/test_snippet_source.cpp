@@ -1,10 +1,10 @@
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "file_fixtures.h"
 #include "snippet_source.h"
 
 using namespace tolvaran;
@@ -96,13 +96,6 @@ void TestSnippetSource::repeatedNamesAcrossFilesAreRefused() {
 
 namespace {
 
-QByteArray fingerprint(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
-}
-
 struct ToolRun {
     int exitCode;
     QString out;
@@ -142,15 +135,14 @@ void TestSnippetSource::toolRefusesBadSourceAndLeavesTheDatabaseAlone() {
     writeFile(sources + "/1-good.txt", "== 好\nls\n");
     const QString db = dir.filePath("db/main.mdb");
     QCOMPARE(runTool({"build", db, sources}).exitCode, 0);
-    const QByteArray before = fingerprint(db);
+    const auto before = test::folderState(dir.filePath("db"));
 
     writeFile(sources + "/2-bad.txt", bad);
     const ToolRun run = runTool({"build", db, sources});
 
     QCOMPARE(run.exitCode, 1);
     QVERIFY2(run.err.contains(sources + "/" + where), qPrintable(run.err));
-    QCOMPARE(fingerprint(db), before);
-    QCOMPARE(QDir(dir.filePath("db")).entryList(QDir::Files), QStringList{"main.mdb"});
+    QCOMPARE(test::folderState(dir.filePath("db")), before);
 }
 
 void TestSnippetSource::toolBuildsListsAndExports() {

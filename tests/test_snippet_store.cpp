@@ -1,14 +1,12 @@
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QTest>
 
+#include "file_fixtures.h"
 #include "fixture_database.h"
 #include "snippet_store.h"
 
 using namespace tolvaran;
-using tolvaran::test::FixtureFolder;
-using tolvaran::test::row;
+using namespace tolvaran::test;
 
 namespace {
 
@@ -30,20 +28,9 @@ const QVector<SnippetRow> kRows = {
 };
 
 QStringList names(const NameRows& result) {
-    QStringList out;
-    for (const SnippetName& n : result.rows) {
-        out << n.name;
-    }
+    QStringList out = result.names;
     out.sort();
     return out;
-}
-
-QByteArray fingerprint(const QString& path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        return {};
-    }
-    return QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256);
 }
 
 }  // namespace
@@ -60,6 +47,9 @@ private slots:
     void emptyTableOpensAndFindsNothing();
     void failedOpen_data();
     void failedOpen();
+    void usingTheStoreLeavesTheFolderAlone_data();
+    void usingTheStoreLeavesTheFolderAlone();
+    void opensAFileOfAnotherSqlcipherRelease();
 
 private:
     std::unique_ptr<FixtureFolder> m_folder;
@@ -121,91 +111,123 @@ void TestSnippetStore::search() {
 void TestSnippetStore::allSnippetsLeavesOutRowsWithoutName() {
     const NameRows all = m_store->allSnippets();
     QVERIFY(all.error.isEmpty());
-    QCOMPARE(all.rows.size(), kRows.size() - 1);
-    for (const SnippetName& n : all.rows) {
-        QVERIFY(!n.name.isNull());
+    QCOMPARE(all.names.size(), kRows.size() - 1);
+    for (const QString& name : all.names) {
+        QVERIFY(!name.isNull());
     }
 }
 
+// A lookup finds the command of the file's first row with that name, or nothing.
 void TestSnippetStore::namedFindsEveryRowOfThatNameInOrder_data() {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("commands");
-    QTest::newRow("duplicates, first first") << "重复" << QStringList{"echo first", "echo second"};
+    QTest::addColumn<QStringList>("command");  // empty list: nothing found
+    QTest::newRow("duplicates, the first") << "重复" << QStringList{"echo first"};
     QTest::newRow("equal ignoring case") << "ärger" << QStringList{"echo ärger"};
     QTest::newRow("stored form kept") << "多行" << QStringList{"cd /tmp%ls -l"};
     QTest::newRow("null command is empty") << "无命令" << QStringList{""};
     QTest::newRow("apostrophe") << "O'Brien 的脚本" << QStringList{"echo 'it''s'"};
     QTest::newRow("no wildcard in equality") << "重%" << QStringList{};
+    QTest::newRow("no partial name") << "重" << QStringList{};
     QTest::newRow("empty name") << "" << QStringList{};
 }
 
 void TestSnippetStore::namedFindsEveryRowOfThatNameInOrder() {
     QFETCH(QString, name);
-    QFETCH(QStringList, commands);
-    const CommandRows found = m_store->snippetNamed(name);
+    QFETCH(QStringList, command);
+    const CommandLookup found = m_store->firstCommandNamed(name);
     QVERIFY(found.error.isEmpty());
-    QCOMPARE(found.commands, commands);
+    QCOMPARE(found.command.has_value(), !command.isEmpty());
+    if (found.command) {
+        QCOMPARE(*found.command, command.first());
+    }
 }
 
 void TestSnippetStore::emptyTableOpensAndFindsNothing() {
     FixtureFolder empty(QVector<SnippetRow>{});
     auto opened = SnippetStore::open(empty.databasePath());
     QVERIFY2(opened.store, qPrintable(opened.error));
-    QVERIFY(opened.store->allSnippets().rows.isEmpty());
-    QVERIFY(opened.store->snippetsByName(QString()).rows.isEmpty());
-    QVERIFY(opened.store->snippetsByCommand("%").rows.isEmpty());
-    QVERIFY(opened.store->snippetNamed("x").commands.isEmpty());
+    QVERIFY(opened.store->allSnippets().names.isEmpty());
+    QVERIFY(opened.store->snippetsByName(QString()).names.isEmpty());
+    QVERIFY(opened.store->snippetsByCommand("%").names.isEmpty());
+    QVERIFY(!opened.store->firstCommandNamed("x").command);
 }
 
 // Every way a file can fail to open: no store, the engine's reason, and no file made or changed.
 void TestSnippetStore::failedOpen_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("wrong password") << "password";
-    QTest::newRow("not a database") << "garbage";
-    QTest::newRow("empty file") << "empty";
-    QTest::newRow("damaged page") << "damaged";
-    QTest::newRow("plain sqlite without key") << "plain";
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<int>("damage");  // -1: none
+    const QByteArray key(kDatabasePassword);
+    QTest::newRow("missing file") << key << int(Damage::Missing);
+    QTest::newRow("wrong password") << QByteArray("another password") << -1;
+    QTest::newRow("not a database") << key << int(Damage::Garbage);
+    QTest::newRow("empty file") << key << int(Damage::Emptied);
+    QTest::newRow("damaged page") << key << int(Damage::Corrupted);
+    QTest::newRow("plain sqlite without key") << QByteArray() << -1;
 }
 
 void TestSnippetStore::failedOpen() {
-    QFETCH(QString, kind);
+    QFETCH(QByteArray, password);
+    QFETCH(int, damage);
     QVector<SnippetRow> many;
     for (int i = 0; i < 400; ++i) {
         many << row(qPrintable(QStringLiteral("名称%1").arg(i)), "echo some longer command text");
     }
-    std::unique_ptr<FixtureFolder> folder;
-    if (kind == "missing") {
-        folder = std::make_unique<FixtureFolder>();
-    } else if (kind == "password") {
-        folder = std::make_unique<FixtureFolder>(many, "another password");
-    } else if (kind == "plain") {
-        folder = std::make_unique<FixtureFolder>(many, QByteArray());
-    } else {
-        folder = std::make_unique<FixtureFolder>(many);
-        QFile file(folder->databasePath());
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (kind == "garbage") {
-            file.resize(0);
-            file.write(QByteArray(8192, 'x'));
-        } else if (kind == "empty") {
-            file.resize(0);
-        } else {
-            file.seek(file.size() / 2);
-            file.write(QByteArray(64, '\x5a'));
-        }
+    FixtureFolder folder(many, password);
+    if (damage >= 0) {
+        QVERIFY(test::damage(folder.databasePath(), Damage(damage)));
     }
-    const QString path = folder->databasePath();
-    const QByteArray before = fingerprint(path);
-    const QStringList filesBefore = QDir(folder->path() + "/db").entryList(QDir::Files);
+    const auto before = folderState(folder.path());
 
-    const SnippetStore::Opened opened = SnippetStore::open(path);
+    const SnippetStore::Opened opened = SnippetStore::open(folder.databasePath());
 
     QVERIFY(!opened.store);
     QVERIFY(!opened.error.isEmpty());
-    QCOMPARE(fingerprint(path), before);
-    QCOMPARE(QDir(folder->path() + "/db").entryList(QDir::Files), filesBefore);
-    QCOMPARE(QFile::exists(path), kind != "missing");
+    QCOMPARE(folderState(folder.path()), before);
+}
+
+// Reading never leaves a trace: no journal, lock or shared-memory file, not even for a file
+// that another program left in write-ahead-log mode.
+void TestSnippetStore::usingTheStoreLeavesTheFolderAlone_data() {
+    QTest::addColumn<bool>("writeAheadLog");
+    QTest::newRow("as the tool writes it") << false;
+    QTest::newRow("write-ahead-log mode") << true;
+}
+
+void TestSnippetStore::usingTheStoreLeavesTheFolderAlone() {
+    QFETCH(bool, writeAheadLog);
+    FixtureFolder folder(kRows);
+    if (writeAheadLog) {
+        sqlite3* raw = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(folder.databasePath()).constData(), &raw),
+                 SQLITE_OK);
+        const DatabaseHandle db(raw);
+        QCOMPARE(applyDatabaseKey(db.get(), kDatabasePassword), SQLITE_OK);
+        QCOMPARE(
+            sqlite3_exec(db.get(), "PRAGMA journal_mode = WAL; INSERT INTO u VALUES ('新', 'ls')",
+                         nullptr, nullptr, nullptr),
+            SQLITE_OK);
+    }
+    const auto before = folderState(folder.path());
+    {
+        auto opened = SnippetStore::open(folder.databasePath());
+        QVERIFY2(opened.store, qPrintable(opened.error));
+        QVERIFY(!opened.store->allSnippets().names.isEmpty());
+        QVERIFY(!opened.store->snippetsByName("apt").names.isEmpty());
+        QVERIFY(!opened.store->snippetsByCommand("apt").names.isEmpty());
+        QVERIFY(opened.store->firstCommandNamed("查看端口").command);
+        QCOMPARE(folderState(folder.path()), before);
+    }
+    QCOMPARE(folderState(folder.path()), before);
+}
+
+// A file written by SQLCipher 3 (as Debian 12 has it) opens with any SQLCipher release.
+void TestSnippetStore::opensAFileOfAnotherSqlcipherRelease() {
+    const QString path = QStringLiteral(TOLVARAN_SOURCE_DIR "/tests/data/sqlcipher3.mdb");
+    auto opened = SnippetStore::open(path);
+    QVERIFY2(opened.store, qPrintable(opened.error));
+    QCOMPARE(opened.store->allSnippets().names, (QStringList{"查看端口", "apt 更新"}));
+    QCOMPARE(opened.store->firstCommandNamed("APT 更新").command.value_or(QString()),
+             QString("sudo apt update%sudo apt upgrade"));
 }
 
 QTEST_GUILESS_MAIN(TestSnippetStore)

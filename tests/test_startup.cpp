@@ -1,10 +1,9 @@
-#include <QCryptographicHash>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QListView>
 #include <QScreen>
 
+#include "file_fixtures.h"
 #include "series_title.h"
 #include "started_program.h"
 
@@ -14,13 +13,6 @@ using namespace tolvaran::test;
 namespace {
 
 const QVector<SnippetRow> kRows = {row("查看端口", "ss -tlnp"), row("重启服务", "sudo reboot")};
-
-QByteArray fingerprint(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly)
-               ? QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha256)
-               : QByteArray();
-}
 
 bool anyWindowVisible() {
     const QWidgetList windows = QApplication::topLevelWidgets();
@@ -63,39 +55,28 @@ void TestStartup::cleanup() {
 }
 
 void TestStartup::failedDatabaseEndsBeforeTheWindow_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("missing file") << "missing";
-    QTest::newRow("wrong password") << "password";
-    QTest::newRow("not a database") << "garbage";
-    QTest::newRow("damaged") << "damaged";
-    QTest::newRow("no table u") << "no-table";
+    QTest::addColumn<QByteArray>("password");
+    QTest::addColumn<int>("damage");  // -1: none
+    const QByteArray key(kDatabasePassword);
+    QTest::newRow("missing file") << key << int(Damage::Missing);
+    QTest::newRow("wrong password") << QByteArray("wrong") << -1;
+    QTest::newRow("not a database") << key << int(Damage::Garbage);
+    QTest::newRow("damaged") << key << int(Damage::Corrupted);
+    QTest::newRow("no table u") << key << int(Damage::Emptied);
 }
 
 void TestStartup::failedDatabaseEndsBeforeTheWindow() {
-    QFETCH(QString, kind);
+    QFETCH(QByteArray, password);
+    QFETCH(int, damage);
     QVector<SnippetRow> rows;
     for (int i = 0; i < 300; ++i) {
         rows << row(qPrintable(QString("条目%1").arg(i)), "echo a command of some length");
     }
-    FixtureFolder folder(rows, kind == "password" ? "wrong" : kDatabasePassword);
-    QFile file(folder.databasePath());
-    if (kind == "missing") {
-        QVERIFY(file.remove());
-    } else if (kind == "garbage" || kind == "damaged" || kind == "no-table") {
-        QVERIFY(file.open(QIODevice::ReadWrite));
-        if (kind == "garbage") {
-            file.resize(0);
-            file.write("this is no database\n");
-        } else if (kind == "no-table") {
-            file.resize(0);  // an empty file is an empty database: no table u
-        } else {
-            file.seek(file.size() / 2);
-            file.write(QByteArray(32, 'Z'));
-        }
-        file.close();
+    FixtureFolder folder(rows, password);
+    if (damage >= 0) {
+        QVERIFY(test::damage(folder.databasePath(), Damage(damage)));
     }
-    const QByteArray before = fingerprint(folder.databasePath());
-    const QStringList filesBefore = QDir(folder.path() + "/db").entryList(QDir::Files);
+    const auto before = folderState(folder.path());
 
     RecordingDesktop recorder;
     const auto session = startUp(*qApp, folder.path(), recorder.desktop);
@@ -115,8 +96,7 @@ void TestStartup::failedDatabaseEndsBeforeTheWindow() {
     QCOMPARE(shown[1].icon, MessageIcon::Information);
     QCOMPARE(shown[1].buttons, MessageButtons::Ok);
     QCOMPARE(shown[1].title, QString("提示"));
-    QCOMPARE(fingerprint(folder.databasePath()), before);
-    QCOMPARE(QDir(folder.path() + "/db").entryList(QDir::Files), filesBefore);
+    QCOMPARE(folderState(folder.path()), before);
 }
 
 void TestStartup::windowIsFramelessSizedAndCentred() {
@@ -157,6 +137,9 @@ void TestStartup::controlsStandAtTheirPlaces_data() {
     QTest::newRow("Text6") << "Text6" << QRect(800, 208, 273, 321);
     QTest::newRow("um_2") << "um_2" << QRect(680, 120, 537, 353);
     QTest::newRow("um_5") << "um_5" << QRect(664, 120, 545, 497);
+    QTest::newRow("Image8") << "Image8" << QRect(0, 16, 428, 70);
+    QTest::newRow("Image9") << "Image9" << QRect(544, 0, 70, 69);
+    QTest::newRow("Image10") << "Image10" << QRect(464, 16, 13, 101);
 }
 
 void TestStartup::controlsStandAtTheirPlaces() {
@@ -182,6 +165,9 @@ void TestStartup::noGuidePanelInViewAndListHasFocus() {
     QCOMPARE(QApplication::focusWidget(), p.find<QWidget>("List1"));
     QCOMPARE(p.find<QLabel>("Label9")->text(), QString("复制成功"));
     QCOMPARE(p.find<QLabel>("Label3")->text(), QString("搜索"));
+    for (const char* holder : {"Image8", "Image9", "Image10"}) {
+        QVERIFY2(!p.find<QWidget>(holder)->isVisible(), holder);
+    }
 }
 
 void TestStartup::seriesTitleIsSetBeforeTheWindowShows() {

@@ -9,25 +9,29 @@ using namespace tolvaran::test;
 
 namespace {
 
-QImage picture(const char* name) {
-    return QImage(QStringLiteral(":/assets/%1.png").arg(QLatin1String(name)))
+// The picture as the window draws it on this screen: the double-size one at twice the scale.
+QImage picture(const char* name, int scale) {
+    const QString suffix = scale > 1 ? QStringLiteral("@2x") : QString();
+    return QImage(QStringLiteral(":/assets/%1%2.png").arg(QLatin1String(name), suffix))
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-// Whether `shot` shows `rect` of `source` (opaque pixels only) with its top-left at `at`.
+// Whether `shot` shows `rect` of `source` (opaque pixels only) with its top-left at `at`;
+// rectangles and places are in window pixels, `scale` device pixels each.
 bool shows(const QImage& shot, const QImage& source, const QRect& rect, const QPoint& at,
-           QString* where) {
-    for (int y = 0; y < rect.height(); ++y) {
-        for (int x = 0; x < rect.width(); ++x) {
-            const QRgb want = source.pixel(rect.x() + x, rect.y() + y);
+           int scale, QString* where) {
+    for (int y = 0; y < rect.height() * scale; ++y) {
+        for (int x = 0; x < rect.width() * scale; ++x) {
+            const QRgb want = source.pixel(rect.x() * scale + x, rect.y() * scale + y);
             if (qAlpha(want) != 255) {
                 continue;
             }
-            const QRgb got = shot.pixel(at.x() + x, at.y() + y);
+            const QPoint place(at.x() * scale + x, at.y() * scale + y);
+            const QRgb got = shot.pixel(place);
             if ((got & 0xFFFFFF) != (want & 0xFFFFFF)) {
                 *where = QStringLiteral("(%1,%2): %3 instead of %4")
-                             .arg(at.x() + x)
-                             .arg(at.y() + y)
+                             .arg(place.x())
+                             .arg(place.y())
                              .arg(got, 0, 16)
                              .arg(want, 0, 16);
                 return false;
@@ -60,10 +64,14 @@ private slots:
     void releaseActs();
     void dragInTheTitleStripMovesTheWindow_data();
     void dragInTheTitleStripMovesTheWindow();
+    void restoringRepaintsNormalButtons();
+    void pressOnAControlInTheStripIsTheControls();
     void listShowsThePointingHand();
 
 private:
     QImage shot() const { return m_p->session->window->grab().toImage(); }
+    int scale() const { return qRound(window()->devicePixelRatioF()); }
+    QImage picture(const char* name) const { return ::picture(name, scale()); }
     QWidget* window() const { return m_p->session->window.get(); }
     std::unique_ptr<StartedProgram> m_p;
 };
@@ -80,23 +88,23 @@ void TestWindowChrome::cleanup() {
 
 void TestWindowChrome::paintsFrameButtonsAndBanner() {
     const QImage s = shot();
-    QCOMPARE(s.size(), QSize(617, 542));
+    QCOMPARE(s.size(), QSize(617, 542) * scale());
     const QImage frame = picture("frame");
     const QImage buttons = picture("title-buttons");
     const QImage banner = picture("banner");
     QString where;
-    QVERIFY2(shows(s, frame, {0, 0, 6, 100}, {0, 0}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {7, 0, 6, 100}, {611, 0}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {0, 96, 6, 5}, {0, 537}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {7, 96, 6, 5}, {611, 537}, &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {0, 0, 6, 100}, {0, 0}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {7, 0, 6, 100}, {611, 0}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {0, 96, 6, 5}, {0, 537}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {7, 96, 6, 5}, {611, 537}, scale(), &where), qPrintable(where));
     // The one-pixel middle column is stretched across, the edge sections down.
-    QVERIFY2(shows(s, frame, {6, 0, 1, 100}, {480, 0}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {6, 96, 1, 5}, {300, 537}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {0, 68, 3, 1}, {0, 300}, &where), qPrintable(where));
-    QVERIFY2(shows(s, frame, {10, 95, 3, 1}, {614, 536}, &where), qPrintable(where));
-    QVERIFY2(shows(s, buttons, {0, 0, 29, 20}, {537, 2}, &where), qPrintable(where));
-    QVERIFY2(shows(s, buttons, {29, 0, 41, 20}, {566, 2}, &where), qPrintable(where));
-    QVERIFY2(shows(s, banner, banner.rect(), {10, 16}, &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {6, 0, 1, 100}, {480, 0}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {6, 96, 1, 5}, {300, 537}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {0, 68, 3, 1}, {0, 300}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, frame, {10, 95, 3, 1}, {614, 536}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, buttons, {0, 0, 29, 20}, {537, 2}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, buttons, {29, 0, 41, 20}, {566, 2}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, banner, {0, 0, 428, 70}, {10, 16}, scale(), &where), qPrintable(where));
 }
 
 void TestWindowChrome::buttonImagesFollowThePointer_data() {
@@ -135,8 +143,8 @@ void TestWindowChrome::buttonImagesFollowThePointer() {
     const QImage s = shot();
     const QImage buttons = picture("title-buttons");
     QString where;
-    QVERIFY2(shows(s, buttons, minimise, {537, 2}, &where), qPrintable(where));
-    QVERIFY2(shows(s, buttons, close, {566, 2}, &where), qPrintable(where));
+    QVERIFY2(shows(s, buttons, minimise, {537, 2}, scale(), &where), qPrintable(where));
+    QVERIFY2(shows(s, buttons, close, {566, 2}, scale(), &where), qPrintable(where));
 }
 
 void TestWindowChrome::releaseActs_data() {
@@ -208,11 +216,39 @@ void TestWindowChrome::dragInTheTitleStripMovesTheWindow() {
     QCOMPARE(window()->pos(), after);
 }
 
+void TestWindowChrome::restoringRepaintsNormalButtons() {
+    send(window(), QEvent::MouseButtonPress, QPoint(550, 10), Qt::LeftButton, Qt::LeftButton);
+    send(window(), QEvent::MouseButtonRelease, QPoint(550, 10), Qt::LeftButton, Qt::NoButton);
+    QVERIFY(window()->isMinimized());
+    window()->showNormal();
+    QVERIFY(!window()->isMinimized());
+    const QImage buttons = picture("title-buttons");
+    QString where;
+    QVERIFY2(shows(shot(), buttons, {0, 0, 29, 20}, {537, 2}, scale(), &where), qPrintable(where));
+}
+
+// A control that lies in the title strip takes its own presses: the window neither moves nor
+// closes under it.
+void TestWindowChrome::pressOnAControlInTheStripIsTheControls() {
+    QWidget* toast = m_p->find<QWidget>("um_7");
+    toast->move(window()->width() - 100, 0);
+    toast->show();
+    toast->raise();
+    const QPoint onToastOverClose(window()->width() - 30, 10);
+    const QPoint before = window()->pos();
+    send(window(), QEvent::MouseButtonPress, onToastOverClose, Qt::LeftButton, Qt::LeftButton);
+    send(window(), QEvent::MouseMove, onToastOverClose + QPoint(30, 30), Qt::NoButton,
+         Qt::LeftButton);
+    send(window(), QEvent::MouseButtonRelease, onToastOverClose, Qt::LeftButton, Qt::NoButton);
+    QCOMPARE(window()->pos(), before);
+    QCOMPARE(m_p->recorder.exit.calls, 0);
+}
+
 void TestWindowChrome::listShowsThePointingHand() {
     const QCursor cursor = m_p->find<QListView>("List1")->viewport()->cursor();
     QCOMPARE(cursor.shape(), Qt::BitmapCursor);
     QCOMPARE(cursor.hotSpot(), QPoint(5, 0));
-    QCOMPARE(cursor.pixmap().size(), QSize(32, 32));
+    QCOMPARE(cursor.pixmap().deviceIndependentSize(), QSizeF(32, 32));
 }
 
 QTEST_MAIN(TestWindowChrome)

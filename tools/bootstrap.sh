@@ -2,8 +2,8 @@
 # Shared by run.sh and test.sh: installs the Debian packages that are missing, then configures
 # and builds the project in build/. Source it; it defines functions and runs nothing itself.
 
-TOLVARAN_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev libsqlcipher-dev
-                         fonts-wqy-microhei)
+TOLVARAN_BUILD_PACKAGES=(build-essential cmake pkg-config qt6-base-dev qt6-qpa-plugins libgl-dev
+                         libsqlcipher-dev fonts-wqy-microhei)
 
 say() { printf '==> %s\n' "$*"; }
 

@@ -2,13 +2,13 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QListView>
 #include <QPainter>
 #include <QScreen>
 
 #include "desktop.h"
 #include "main_window_layout.h"
 #include "snippet_browser.h"
+#include "snippet_list_view.h"
 #include "twips.h"
 #include "window_chrome.h"
 #include "window_placement.h"

@@ -3,13 +3,13 @@
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 
 #include "command_display.h"
 #include "snippet_browser.h"
+#include "snippet_list_view.h"
 #include "twips.h"
 #include "ui_font.h"
 
@@ -41,7 +41,6 @@ QLabel* label(QWidget* parent, const char* name, const QString& text, const QRec
     auto* l = place<QLabel>(parent, name, rect);
     l->setText(text);
     l->setFont(chineseFont(12));
-    l->setAttribute(Qt::WA_TranslucentBackground);
     l->adjustSize();
     return l;
 }
@@ -97,7 +96,7 @@ BrowserWidgets buildMainWindowControls(QWidget* w) {
     guides->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     guideButtons(guides);
 
-    browser.list = place<QListView>(w, "List1", twipsRect(240, 1800, 4575, 3660));
+    browser.list = place<SnippetListView>(w, "List1", twipsRect(240, 1800, 4575, 3660));
     browser.list->setFont(chineseFont(10.5));
     browser.list->setUniformItemSizes(true);
     browser.list->setEditTriggers(QAbstractItemView::NoEditTriggers);

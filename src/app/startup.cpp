@@ -62,7 +62,7 @@ std::unique_ptr<Session> startUp(QApplication& app, const QString& appFolder, De
     session->window->setWindowIcon(QIcon());
     session->window->browser().showAllNames();
     applySkin(app, skinPath(appFolder), kGreySkin);
-    setSeriesTitle(kSeriesTitle);
+    setSeriesTitle(QString::fromUtf16(kSeriesTitle));
     session->window->showCentred();
     checkForUpdates();
     return session;

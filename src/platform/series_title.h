@@ -9,6 +9,6 @@ namespace tolvaran {
 QString seriesTitle();
 void setSeriesTitle(const QString& title);
 
-inline const QString kSeriesTitle = QStringLiteral("Merivon系列软件");
+inline constexpr char16_t kSeriesTitle[] = u"Merivon系列软件";
 
 }  // namespace tolvaran

@@ -1,28 +1,31 @@
 #pragma once
 
-#include <string>
-#include <string_view>
+#include <QString>
+#include <QStringMatcher>
+#include <QStringView>
 
 namespace tolvaran {
 
-// A LIKE pattern as the snippet search understands it: "%" stands for any run of characters
-// (none included), "_" for exactly one character, and every other character matches itself
-// regardless of letter case, for every script that has case (A/a, É/é, Ä/ä, Ｆ/ｆ).
-// The pattern is folded once; match() folds the text as it goes and allocates nothing.
+// Folds letter case the same way for every text the search compares, in every script that
+// has case (A/a, É/é, Ä/ä, Ｆ/ｆ).
+QString foldedText(const QString& text);
+
+// A LIKE pattern over case-folded text: "%" stands for any run of characters (none included),
+// "_" for exactly one character, and every other character for itself. Both the pattern and
+// the texts it is matched against must be folded with foldedText().
 class LikePattern {
 public:
-    explicit LikePattern(std::string_view utf8Pattern);
+    explicit LikePattern(const QString& foldedPattern);
 
-    bool matches(std::string_view utf8Text) const;
+    bool matches(QStringView foldedText) const;
 
 private:
-    std::u32string m_folded;
+    bool matchesWildcards(QStringView text) const;
+
+    QString m_pattern;
+    // The usual search "%term%" with no wildcard inside the term is a plain substring search.
+    bool m_substring = false;
+    QStringMatcher m_matcher;
 };
-
-// Simple Unicode case folding of one code point (the fold that makes "É" and "é" equal).
-char32_t foldCase(char32_t c);
-
-// Decodes UTF-8 into folded code points; invalid bytes become U+FFFD, one per byte.
-std::u32string foldedCodePoints(std::string_view utf8);
 
 }  // namespace tolvaran

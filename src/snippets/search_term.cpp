@@ -1,7 +1,5 @@
 #include "search_term.h"
 
-#include "snippet_source.h"
-
 namespace tolvaran {
 namespace {
 
@@ -21,10 +19,6 @@ QString searchTerm(const QString& boxText) {
         --end;
     }
     return boxText.mid(begin, end - begin);
-}
-
-QString shownCommand(const QString& storedCommand) {
-    return QString(storedCommand).replace(kStoredLineBreak, QStringLiteral("\r\n"));
 }
 
 }  // namespace tolvaran

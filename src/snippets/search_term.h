@@ -9,7 +9,4 @@ namespace tolvaran {
 // removed or changed; spaces inside the term stay.
 QString searchTerm(const QString& boxText);
 
-// A stored command as it is shown: every "%" becomes a CR LF line break.
-QString shownCommand(const QString& storedCommand);
-
 }  // namespace tolvaran

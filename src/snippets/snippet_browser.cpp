@@ -1,7 +1,6 @@
 #include "snippet_browser.h"
 
 #include <QLineEdit>
-#include <QListView>
 #include <QRadioButton>
 #include <QStringListModel>
 
@@ -9,7 +8,9 @@
 #include "message_boxes.h"
 #include "search_term.h"
 #include "series_title.h"
+#include "snippet_list_view.h"
 #include "snippet_store.h"
+#include "stored_command.h"
 
 namespace tolvaran {
 
@@ -22,10 +23,9 @@ SnippetBrowser::SnippetBrowser(const BrowserWidgets& widgets, SnippetStore& stor
       m_model(new QStringListModel(this)) {
     m_w.list->setModel(m_model);
     connect(m_w.searchBox, &QLineEdit::textChanged, this, &SnippetBrowser::search);
-    // Selecting an entry with the mouse or the keyboard shows its command; merely giving the
+    // Choosing an entry with the mouse or the keyboard shows its command; merely giving the
     // list the focus does not.
-    connect(m_w.list->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            &SnippetBrowser::choose);
+    connect(m_w.list, &SnippetListView::entryChosen, this, &SnippetBrowser::choose);
 }
 
 void SnippetBrowser::showAllNames() {
@@ -48,20 +48,23 @@ void SnippetBrowser::showNames(const NameRows& result) {
         reportFailure(result.error);
         return;
     }
-    if (result.rows.isEmpty()) {
+    if (result.names.isEmpty()) {
         return;
     }
-    m_model->setStringList(m_order.sorted(result.rows));
+    m_model->setStringList(result.names);
 }
 
 void SnippetBrowser::choose() {
     const QModelIndexList selected = m_w.list->selectionModel()->selectedIndexes();
-    const QString name = selected.isEmpty() ? QString() : selected.first().data().toString();
-    const CommandRows found = m_store.snippetNamed(name);
+    if (selected.isEmpty()) {
+        return;  // a click that took the selection away chooses nothing
+    }
+    const QString name = selected.first().data().toString();
+    const CommandLookup found = m_store.firstCommandNamed(name);
     if (!found.error.isEmpty()) {
         reportFailure(found.error);
-    } else if (!found.commands.isEmpty()) {
-        m_w.display->showCommand(shownCommand(found.commands.first()));
+    } else if (found.command) {
+        m_w.display->showCommand(shownCommand(*found.command));
     }
     m_w.list->setToolTip(name);
 }

@@ -2,10 +2,7 @@
 
 #include <QObject>
 
-#include "name_order.h"
-
 class QLineEdit;
-class QListView;
 class QRadioButton;
 class QStringListModel;
 
@@ -13,11 +10,14 @@ namespace tolvaran {
 
 class CommandDisplay;
 class MessageBoxes;
+class SnippetListView;
 class SnippetStore;
+
+struct NameRows;
 
 // The widgets the snippet browser works on; the main window owns them.
 struct BrowserWidgets {
-    QListView* list = nullptr;          // List1
+    SnippetListView* list = nullptr;    // List1
     QLineEdit* searchBox = nullptr;     // Text1
     QRadioButton* byCommand = nullptr;  // Option1(0)
     QRadioButton* byName = nullptr;     // Option1(1)
@@ -46,7 +46,6 @@ private:
     SnippetStore& m_store;
     MessageBoxes& m_messages;
     QStringListModel* m_model;
-    NameOrder m_order;
 };
 
 }  // namespace tolvaran

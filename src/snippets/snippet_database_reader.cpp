@@ -1,9 +1,5 @@
 #include "snippet_database_reader.h"
 
-#include <QFile>
-
-#include "sqlite_handle.h"
-
 namespace tolvaran {
 namespace {
 
@@ -18,28 +14,25 @@ std::optional<QString> optionalText(sqlite3_stmt* stmt, int col) {
 
 StoredSnippets readSnippetDatabase(const QString& path, const QByteArray& password) {
     StoredSnippets result;
-    sqlite3* raw = nullptr;
-    const int rc =
-        sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READONLY, nullptr);
-    DatabaseHandle db(raw);
-    if (rc != SQLITE_OK || applyDatabaseKey(db.get(), password) != SQLITE_OK) {
-        result.error = db ? lastError(db.get()) : QStringLiteral("out of memory");
+    const OpenedDatabase opened = openDatabaseForReading(path, password);
+    if (!opened.db) {
+        result.error = opened.error;
         return result;
     }
-    sqlite3_stmt* rawStmt = nullptr;
-    if (sqlite3_prepare_v2(db.get(), "select na, code from u", -1, &rawStmt, nullptr) !=
-        SQLITE_OK) {
-        result.error = lastError(db.get());
+    sqlite3* db = opened.db.get();
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, "select na, code from u", -1, &raw, nullptr) != SQLITE_OK) {
+        result.error = lastError(db);
         return result;
     }
-    StatementHandle stmt(rawStmt);
+    const StatementHandle stmt(raw);
     int step = SQLITE_OK;
     while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {
         result.rows.push_back({optionalText(stmt.get(), 0), optionalText(stmt.get(), 1)});
     }
     if (step != SQLITE_DONE) {
         result.rows.clear();
-        result.error = lastError(db.get());
+        result.error = lastError(db);
     }
     return result;
 }

@@ -2,7 +2,8 @@
 
 #include <QVector>
 
-#include "snippet_database_writer.h"
+#include "database_key.h"
+#include "snippet_row.h"
 
 namespace tolvaran {
 

@@ -3,18 +3,11 @@
 #include <QByteArray>
 #include <QString>
 #include <QVector>
-#include <optional>
 
 #include "database_key.h"
+#include "snippet_row.h"
 
 namespace tolvaran {
-
-// One row of table u as written. Either column may be NULL: the program must cope with files
-// that were not written by this writer.
-struct SnippetRow {
-    std::optional<QString> name;
-    std::optional<QString> command;
-};
 
 // Writes a complete snippet database to `path`, replacing any file there only once the new
 // one is whole: the rows go to a temporary file beside it, which is then renamed. Returns an

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 
+#include "stored_command.h"
+
 namespace tolvaran {
 
 // One snippet as written in the library's source: its name and its command in stored form,
@@ -20,9 +22,6 @@ struct ParsedSource {
     QVector<SourceEntry> entries;
     QStringList errors;  // "file:line: what is wrong"
 };
-
-// The separator that stands for a line break in a stored command.
-inline constexpr QChar kStoredLineBreak = QLatin1Char('%');
 
 // Reads one source file (see data/README.md for the format).
 ParsedSource parseSnippetSource(const QString& fileName, const QByteArray& content);

@@ -3,36 +3,32 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
-#include <QVector>
-#include <memory>
+#include <optional>
 
 #include "database_key.h"
+#include "snippet_table.h"
 #include "sqlite_handle.h"
 
 namespace tolvaran {
 
-// One entry of the snippet list: the row's identity and its name.
-struct SnippetName {
-    qint64 id = 0;
-    QString name;
-};
-
-// Rows of a list query, or the engine's description of why the query failed.
+// Names for the list, in display order, or the engine's description of why reading failed.
 struct NameRows {
-    QVector<SnippetName> rows;
+    QStringList names;
     QString error;
 };
 
-// Commands of the rows with a given name, in the order the database returns them.
-struct CommandRows {
-    QStringList commands;
+// The command of a snippet in stored form ("%" for each line break): empty text for a NULL
+// command, nothing when no row has the name.
+struct CommandLookup {
+    std::optional<QString> command;
     QString error;
 };
 
-// The snippet database: table u, name in column na, command in column code (every "%" of a
-// command stands for a line break). The program only reads it. Searches bind the user's text
-// as a parameter; "%" and "_" in it act as wildcards, letter case is ignored in every script,
-// and rows with no name never reach the list.
+// The snippet database: table u, name in column na, command in column code. The program only
+// reads it. Searches find the rows whose name (or command) contains the term, "%" and "_" in
+// it acting as wildcards and letter case ignored in every script; rows with no name never
+// reach the list. The rows are read into memory once, when the file is opened, so that a
+// keystroke never waits for the encrypted file; a chosen command is read from the file.
 class SnippetStore {
 public:
     struct Opened {
@@ -47,18 +43,15 @@ public:
     NameRows allSnippets();
     NameRows snippetsByName(const QString& term);
     NameRows snippetsByCommand(const QString& term);
-    CommandRows snippetNamed(const QString& name);
+    CommandLookup firstCommandNamed(const QString& name);
 
 private:
     explicit SnippetStore(DatabaseHandle db);
-    QString prepareAll();
-    NameRows runNameQuery(sqlite3_stmt* stmt, const QString* term);
+    QString load();
 
     DatabaseHandle m_db;
-    StatementHandle m_all;
-    StatementHandle m_byName;
-    StatementHandle m_byCommand;
-    StatementHandle m_named;
+    StatementHandle m_commandById;
+    SnippetTable m_table;
 };
 
 }  // namespace tolvaran

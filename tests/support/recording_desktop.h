@@ -35,7 +35,12 @@ public:
     int lastStatus = 0;
 };
 
+// The desktop refers to the two recorders beside it, so it is never copied or moved.
 struct RecordingDesktop {
+    RecordingDesktop() = default;
+    RecordingDesktop(const RecordingDesktop&) = delete;
+    RecordingDesktop& operator=(const RecordingDesktop&) = delete;
+
     RecordingMessageBoxes messages;
     RecordingExit exit;
     Desktop desktop{messages, exit};
