@@ -5,6 +5,7 @@
 #include "memory_index.h"
 #include "probes.h"
 #include "snippet_table.h"
+#include "table_of_rows.h"
 
 namespace tolvaran::bench {
 namespace {
@@ -117,13 +118,13 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
         }));
 
     // The program's own search, matching and ordering together, on a table of the same rows.
-    QVector<StoredRow> stored;
+    QVector<ReadRow> stored;
     stored.reserve(index.size());
     for (int row = 0; row < index.size(); ++row) {
         const SnippetRow& r = index.rows()[row];
         stored.push_back({row + 1, r.name.value_or(QString()), r.command});
     }
-    const SnippetTable table(stored);
+    const SnippetTable table = tableOf(stored);
     for (int t = 0; t < 2; ++t) {
         add(QStringLiteral("search and order, %1: SnippetTable::namesContaining (program)")
                 .arg(kinds[t]),

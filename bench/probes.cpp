@@ -9,6 +9,7 @@
 #include "snippet_store.h"
 #include "snippet_table.h"
 #include "sqlite_handle.h"
+#include "table_of_rows.h"
 
 namespace tolvaran::bench {
 namespace {
@@ -102,7 +103,7 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     add("allSnippets() result (the store's list, shared)", heapInUseMiB() - before);
 
     // The parts of the store's table, made again from the rows it reads.
-    QVector<StoredRow> stored;
+    QVector<ReadRow> stored;
     {
         const DatabaseHandle db = openWarm(databasePath);
         sqlite3_stmt* raw = nullptr;
@@ -111,7 +112,7 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
         const StatementHandle stmt(raw);
         before = heapInUseMiB();
         while (stmt && sqlite3_step(stmt.get()) == SQLITE_ROW) {
-            StoredRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), {}};
+            ReadRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), {}};
             if (sqlite3_column_type(stmt.get(), 2) != SQLITE_NULL) {
                 row.command = columnText(stmt.get(), 2);
             }
@@ -122,7 +123,7 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     }
     before = heapInUseMiB();
     {
-        const SnippetTable table(stored);
+        const SnippetTable table = tableOf(stored);
         add("a SnippetTable of them (names shared, folded texts, name hash)",
             heapInUseMiB() - before);
     }

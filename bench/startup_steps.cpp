@@ -6,6 +6,7 @@
 #include "snippet_table.h"
 #include "sqlite_handle.h"
 #include "sub_steps.h"
+#include "table_of_rows.h"
 
 namespace tolvaran::bench {
 namespace {
@@ -30,13 +31,13 @@ QString firstText(sqlite3* db, const char* sql) {
 }
 
 // Every named row, read as the store reads them when it loads.
-QVector<StoredRow> readRows(sqlite3* db) {
+QVector<ReadRow> readRows(sqlite3* db) {
     sqlite3_stmt* raw = nullptr;
     sqlite3_prepare_v2(db, "select rowid, na, code from u where na is not null", -1, &raw, nullptr);
     StatementHandle stmt(raw);
-    QVector<StoredRow> rows;
+    QVector<ReadRow> rows;
     while (stmt && sqlite3_step(stmt.get()) == SQLITE_ROW) {
-        StoredRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), {}};
+        ReadRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), {}};
         if (sqlite3_column_type(stmt.get(), 2) != SQLITE_NULL) {
             row.command = columnText(stmt.get(), 2);
         }
@@ -68,7 +69,7 @@ StartupSteps timeStartupSteps(const QString& appFolder, const MemoryIndex& index
     // As in SnippetStore::open: one connection, the engine's default page cache, the rows read
     // right after quick_check.
     QVector<double> keyMs, checkMs, readMs;
-    QVector<StoredRow> rows;
+    QVector<ReadRow> rows;
     for (int i = 0; i < repeats; ++i) {
         DatabaseHandle db;
         keyMs << timeMs([&] {
@@ -76,16 +77,16 @@ StartupSteps timeStartupSteps(const QString& appFolder, const MemoryIndex& index
             firstText(db.get(), "select count(*) from sqlite_master");
         });
         checkMs << timeMs([&] { firstText(db.get(), "PRAGMA quick_check"); });
-        rows = QVector<StoredRow>();
+        rows = QVector<ReadRow>();
         readMs << timeMs([&] { rows = readRows(db.get()); });
     }
     s.keyDerivation = summarize(keyMs);
     s.quickCheck = summarize(checkMs);
     s.readRows = summarize(readMs);
-    s.table = repeated(repeats, [&] { SnippetTable table(rows); });
+    s.table = repeated(repeats, [&] { SnippetTable table = tableOf(rows); });
     QStringList names;
     names.reserve(rows.size());
-    for (const StoredRow& row : rows) {
+    for (const ReadRow& row : rows) {
         names << row.name;
     }
     s.displayOrder = repeated(repeats, [&] { displayOrder(names); });

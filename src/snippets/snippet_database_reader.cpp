@@ -19,20 +19,11 @@ StoredSnippets readSnippetDatabase(const QString& path, const QByteArray& passwo
         result.error = opened.error;
         return result;
     }
-    sqlite3* db = opened.db.get();
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "select na, code from u", -1, &raw, nullptr) != SQLITE_OK) {
-        result.error = lastError(db);
-        return result;
-    }
-    const StatementHandle stmt(raw);
-    int step = SQLITE_OK;
-    while ((step = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        result.rows.push_back({optionalText(stmt.get(), 0), optionalText(stmt.get(), 1)});
-    }
-    if (step != SQLITE_DONE) {
+    result.error = eachRow(opened.db.get(), "select na, code from u", [&](sqlite3_stmt* stmt) {
+        result.rows.push_back({optionalText(stmt, 0), optionalText(stmt, 1)});
+    });
+    if (!result.error.isEmpty()) {
         result.rows.clear();
-        result.error = lastError(db);
     }
     return result;
 }

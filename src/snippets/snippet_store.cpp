@@ -3,24 +3,18 @@
 namespace tolvaran {
 namespace {
 
-constexpr const char* kRowsSql = "select rowid, na, code from u where na is not null";
+constexpr const char* kNamesSql = "select rowid, na from u where na is not null";
+constexpr const char* kCommandsSql = "select rowid, code from u where na is not null";
 constexpr const char* kCommandByIdSql = "select code from u where rowid = ?1";
 
 // Reads every page: a wrong password, a file that is no database and a damaged file all show
 // up here rather than in the middle of a search.
 QString verifyWholeFile(sqlite3* db) {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &raw, nullptr) != SQLITE_OK) {
-        return lastError(db);
-    }
-    StatementHandle check(raw);
     QStringList verdict;
-    int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(check.get())) == SQLITE_ROW) {
-        verdict << columnText(check.get(), 0);
-    }
-    if (rc != SQLITE_DONE) {
-        return lastError(db);
+    const QString error = eachRow(db, "PRAGMA quick_check",
+                                  [&](sqlite3_stmt* stmt) { verdict << columnText(stmt, 0); });
+    if (!error.isEmpty()) {
+        return error;
     }
     if (verdict != QStringList{QStringLiteral("ok")}) {
         return QStringLiteral("database disk image is malformed: ") +
@@ -59,31 +53,43 @@ SnippetStore::Opened SnippetStore::open(const QString& path, const QByteArray& p
 
 SnippetStore::SnippetStore(DatabaseHandle db) : m_db(std::move(db)) {}
 
-// Reading the rows also proves that table u and its two columns exist.
+// Names first, then commands, in two passes over the same rows, so that loading never holds
+// every command as read at once. Reading also proves that table u and its columns exist.
 QString SnippetStore::load() {
-    sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(m_db.get(), kRowsSql, -1, &raw, nullptr) != SQLITE_OK) {
-        return lastError(m_db.get());
+    QVector<qint64> ids;
+    QStringList names;
+    QString error = eachRow(m_db.get(), kNamesSql, [&](sqlite3_stmt* stmt) {
+        ids.push_back(sqlite3_column_int64(stmt, 0));
+        names << columnText(stmt, 1);
+    });
+    if (!error.isEmpty()) {
+        return error;
     }
-    const StatementHandle stmt(raw);
-    QVector<StoredRow> rows;
-    int rc = SQLITE_OK;
-    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
-        StoredRow row{sqlite3_column_int64(stmt.get(), 0), columnText(stmt.get(), 1), std::nullopt};
-        if (sqlite3_column_type(stmt.get(), 2) != SQLITE_NULL) {
-            row.command = columnText(stmt.get(), 2);
+    SnippetTable table(ids, names);
+    names.clear();
+    int row = 0;
+    error = eachRow(m_db.get(), kCommandsSql, [&](sqlite3_stmt* stmt) {
+        if (row >= ids.size() || sqlite3_column_int64(stmt, 0) != ids[row]) {
+            row = -1;  // the file is opened unchanging; this cannot happen with a sound engine
+            return;
         }
-        rows.push_back(std::move(row));
+        ++row;
+        table.appendCommand(sqlite3_column_type(stmt, 1) == SQLITE_NULL
+                                ? std::nullopt
+                                : std::optional<QString>(columnText(stmt, 1)));
+    });
+    if (error.isEmpty() && row != ids.size()) {
+        error = QStringLiteral("the rows of table u changed while they were read");
     }
-    if (rc != SQLITE_DONE) {
-        return lastError(m_db.get());
+    if (!error.isEmpty()) {
+        return error;
     }
-    raw = nullptr;
+    sqlite3_stmt* raw = nullptr;
     if (sqlite3_prepare_v2(m_db.get(), kCommandByIdSql, -1, &raw, nullptr) != SQLITE_OK) {
         return lastError(m_db.get());
     }
     m_commandById.reset(raw);
-    m_table = SnippetTable(rows);
+    m_table = std::move(table);
     return {};
 }
 

@@ -1,5 +1,7 @@
 #include "snippet_table.h"
 
+#include <vector>
+
 #include "like_pattern.h"
 #include "name_order.h"
 
@@ -18,33 +20,47 @@ QStringView SnippetTable::FoldedColumn::at(int row) const {
     return QStringView(text).mid(starts[row], end - starts[row]);
 }
 
-SnippetTable::SnippetTable(const QVector<StoredRow>& rows) {
-    QStringList inFileOrder;
-    inFileOrder.reserve(rows.size());
-    for (const StoredRow& row : rows) {
-        inFileOrder << row.name;
+SnippetTable::SnippetTable(const QVector<qint64>& ids, const QStringList& names)
+    : m_displayOfRow(names.size()) {
+    const QVector<int> order = displayOrder(names);
+    m_names.reserve(names.size());
+    for (int place = 0; place < order.size(); ++place) {
+        m_names << names[order[place]];
+        m_displayOfRow[order[place]] = place;
+    }
+    m_foldedNames.starts.reserve(names.size());
+    m_foldedCommands.starts.reserve(names.size());
+    for (const QString& name : names) {
+        m_foldedNames.append(name);
     }
     // Filled from the back, so that the file's first row of a name is the one a lookup finds.
-    for (auto it = rows.crbegin(); it != rows.crend(); ++it) {
-        m_firstIdByFoldedName.insert(foldedText(it->name), it->id);
+    for (qsizetype row = names.size() - 1; row >= 0; --row) {
+        m_firstIdByFoldedName.insert(m_foldedNames.at(static_cast<int>(row)).toString(), ids[row]);
     }
-    m_names.reserve(rows.size());
-    m_foldedNames.starts.reserve(rows.size());
-    m_foldedCommands.starts.reserve(rows.size());
-    for (const int i : displayOrder(inFileOrder)) {
-        m_names << rows[i].name;
-        m_foldedNames.append(rows[i].name);
-        m_foldedCommands.append(rows[i].command);
-    }
+}
+
+void SnippetTable::appendCommand(const std::optional<QString>& command) {
+    m_foldedCommands.append(command);
 }
 
 QStringList SnippetTable::namesContaining(Column column, const QString& term) const {
     const FoldedColumn& texts = column == Column::Name ? m_foldedNames : m_foldedCommands;
     const LikePattern pattern(QLatin1Char('%') + foldedText(term) + QLatin1Char('%'));
-    QStringList found;
-    for (int row = 0; row < m_names.size(); ++row) {
+    // Rows are searched in the file's order and marked at their place in the list, which then
+    // gives the names in display order without sorting.
+    std::vector<bool> hit(static_cast<size_t>(m_names.size()), false);
+    qsizetype hits = 0;
+    for (int row = 0; row < texts.starts.size(); ++row) {
         if (texts.present[row] && pattern.matches(texts.at(row))) {
-            found << m_names[row];
+            hit[static_cast<size_t>(m_displayOfRow[row])] = true;
+            ++hits;
+        }
+    }
+    QStringList found;
+    found.reserve(hits);
+    for (int place = 0; place < m_names.size() && found.size() < hits; ++place) {
+        if (hit[static_cast<size_t>(place)]) {
+            found << m_names[place];
         }
     }
     return found;

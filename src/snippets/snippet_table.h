@@ -8,35 +8,35 @@
 
 namespace tolvaran {
 
-// A row of table u as read from the file, in the order the file holds them.
-struct StoredRow {
-    qint64 id = 0;
-    QString name;                    // never null: rows without a name never reach the list
-    std::optional<QString> command;  // the stored form, "%" for each line break
-};
-
-// The rows of table u held in memory, in the order the list shows them, with their names and
-// commands case-folded once, so that a search is a pass over memory instead of a pass over the
-// encrypted file. Matching follows the LIKE rules of the search ("%", "_").
+// The rows of table u that can reach the list, held in memory: their names in the order the
+// list shows them, and their names and commands case-folded once, so that a search is a pass
+// over memory instead of a pass over the encrypted file. Matching follows the LIKE rules of
+// the search ("%", "_").
+//
+// Built in two steps, both in the file's row order, so that loading never holds every command
+// as read next to the sort keys and the finished table: first the names, then the commands.
 class SnippetTable {
 public:
     enum class Column { Name, Command };
 
     SnippetTable() = default;
-    explicit SnippetTable(const QVector<StoredRow>& rows);
+    SnippetTable(const QVector<qint64>& ids, const QStringList& names);
+
+    // The next row's command (NULL for none); call once a row, in the file's order.
+    void appendCommand(const std::optional<QString>& command);
 
     // Every name, in display order.
     const QStringList& names() const { return m_names; }
 
-    // The names of the rows whose column contains `term`; rows whose column is empty (NULL)
-    // never match.
+    // The names, in display order, of the rows whose column contains `term`; rows whose column
+    // is NULL never match.
     QStringList namesContaining(Column column, const QString& term) const;
 
     // The first row of the file whose name equals `name`, letter case ignored.
     std::optional<qint64> firstIdNamed(const QString& name) const;
 
 private:
-    // One column's folded texts, back to back in one string.
+    // One column's folded texts, back to back in one string, in the file's row order.
     struct FoldedColumn {
         QString text;
         QVector<qsizetype> starts;  // row i spans starts[i] .. starts[i + 1]
@@ -45,7 +45,8 @@ private:
         QStringView at(int row) const;
     };
 
-    QStringList m_names;
+    QStringList m_names;          // display order
+    QVector<int> m_displayOfRow;  // file row -> place in the list
     FoldedColumn m_foldedNames;
     FoldedColumn m_foldedCommands;
     QHash<QString, qint64> m_firstIdByFoldedName;

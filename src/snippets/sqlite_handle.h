@@ -31,4 +31,20 @@ inline QString columnText(sqlite3_stmt* stmt, int col) {
     return QString::fromUtf8(bytes, sqlite3_column_bytes(stmt, col));
 }
 
+// Runs `sql` on `db` and hands each result row to `row`; returns the engine's description of
+// a failure, or an empty text.
+template <typename RowFn>
+QString eachRow(sqlite3* db, const char* sql, RowFn row) {
+    sqlite3_stmt* raw = nullptr;
+    if (sqlite3_prepare_v2(db, sql, -1, &raw, nullptr) != SQLITE_OK) {
+        return lastError(db);
+    }
+    const StatementHandle stmt(raw);
+    int rc = SQLITE_OK;
+    while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
+        row(stmt.get());
+    }
+    return rc == SQLITE_DONE ? QString() : lastError(db);
+}
+
 }  // namespace tolvaran
