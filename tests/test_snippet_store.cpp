@@ -4,6 +4,7 @@
 #include "file_fixtures.h"
 #include "fixture_database.h"
 #include "snippet_store.h"
+#include "unusable_database.h"
 
 using namespace tolvaran;
 using namespace tolvaran::test;
@@ -154,28 +155,15 @@ void TestSnippetStore::emptyTableOpensAndFindsNothing() {
 
 // Every way a file can fail to open: no store, the engine's reason, and no file made or changed.
 void TestSnippetStore::failedOpen_data() {
-    QTest::addColumn<QByteArray>("password");
-    QTest::addColumn<int>("damage");  // -1: none
-    const QByteArray key(kDatabasePassword);
-    QTest::newRow("missing file") << key << int(Damage::Missing);
-    QTest::newRow("wrong password") << QByteArray("another password") << -1;
-    QTest::newRow("not a database") << key << int(Damage::Garbage);
-    QTest::newRow("empty file") << key << int(Damage::Emptied);
-    QTest::newRow("damaged page") << key << int(Damage::Corrupted);
-    QTest::newRow("plain sqlite without key") << QByteArray() << -1;
+    addUnusableDatabaseRows();
 }
 
 void TestSnippetStore::failedOpen() {
     QFETCH(QByteArray, password);
     QFETCH(int, damage);
-    QVector<SnippetRow> many;
-    for (int i = 0; i < 400; ++i) {
-        many << row(qPrintable(QStringLiteral("名称%1").arg(i)), "echo some longer command text");
-    }
-    FixtureFolder folder(many, password);
-    if (damage >= 0) {
-        QVERIFY(test::damage(folder.databasePath(), Damage(damage)));
-    }
+    const auto unusable = unusableDatabaseFolder(password, damage);
+    QVERIFY(unusable);
+    const FixtureFolder& folder = *unusable;
     const auto before = folderState(folder.path());
 
     const SnippetStore::Opened opened = SnippetStore::open(folder.databasePath());

@@ -6,6 +6,7 @@
 #include "file_fixtures.h"
 #include "series_title.h"
 #include "started_program.h"
+#include "unusable_database.h"
 
 using namespace tolvaran;
 using namespace tolvaran::test;
@@ -55,27 +56,15 @@ void TestStartup::cleanup() {
 }
 
 void TestStartup::failedDatabaseEndsBeforeTheWindow_data() {
-    QTest::addColumn<QByteArray>("password");
-    QTest::addColumn<int>("damage");  // -1: none
-    const QByteArray key(kDatabasePassword);
-    QTest::newRow("missing file") << key << int(Damage::Missing);
-    QTest::newRow("wrong password") << QByteArray("wrong") << -1;
-    QTest::newRow("not a database") << key << int(Damage::Garbage);
-    QTest::newRow("damaged") << key << int(Damage::Corrupted);
-    QTest::newRow("no table u") << key << int(Damage::Emptied);
+    addUnusableDatabaseRows();
 }
 
 void TestStartup::failedDatabaseEndsBeforeTheWindow() {
     QFETCH(QByteArray, password);
     QFETCH(int, damage);
-    QVector<SnippetRow> rows;
-    for (int i = 0; i < 300; ++i) {
-        rows << row(qPrintable(QString("条目%1").arg(i)), "echo a command of some length");
-    }
-    FixtureFolder folder(rows, password);
-    if (damage >= 0) {
-        QVERIFY(test::damage(folder.databasePath(), Damage(damage)));
-    }
+    const auto unusable = unusableDatabaseFolder(password, damage);
+    QVERIFY(unusable);
+    const FixtureFolder& folder = *unusable;
     const auto before = folderState(folder.path());
 
     RecordingDesktop recorder;

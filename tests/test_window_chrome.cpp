@@ -18,8 +18,8 @@ QImage picture(const char* name, int scale) {
 
 // Whether `shot` shows `rect` of `source` (opaque pixels only) with its top-left at `at`;
 // rectangles and places are in window pixels, `scale` device pixels each.
-bool shows(const QImage& shot, const QImage& source, const QRect& rect, const QPoint& at,
-           int scale, QString* where) {
+bool shows(const QImage& shot, const QImage& source, const QRect& rect, const QPoint& at, int scale,
+           QString* where) {
     for (int y = 0; y < rect.height() * scale; ++y) {
         for (int x = 0; x < rect.width() * scale; ++x) {
             const QRgb want = source.pixel(rect.x() * scale + x, rect.y() * scale + y);
