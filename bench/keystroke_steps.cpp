@@ -13,7 +13,7 @@
 namespace tolvaran::bench {
 namespace {
 
-NameRows query(SnippetStore& store, const QString& boxText, SearchMode mode) {
+QStringList query(SnippetStore& store, const QString& boxText, SearchMode mode) {
     if (boxText.isEmpty()) {
         return store.allSnippets();
     }
@@ -34,7 +34,7 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
         {
             // As in the program, the model ends up the only owner of the list before (or shares
             // it with the store, when the box was empty).
-            const QStringList before = query(store, k.before, c.mode).names;
+            const QStringList before = query(store, k.before, c.mode);
             if (!before.isEmpty()) {
                 model.setStringList(before);
             }
@@ -42,14 +42,14 @@ KeystrokeSteps timeKeystrokeSteps(ProgramUnderTest& program, const SearchCase& c
         viewport.repaint();
         ProgramUnderTest::settle();
 
-        NameRows rows;
+        QStringList rows;
         const double q = timeMs([&] { rows = query(store, k.typed, c.mode); });
         const double f = timeMs([&] {
-            if (!rows.names.isEmpty()) {
-                model.setStringList(rows.names);
+            if (!rows.isEmpty()) {
+                model.setStringList(rows);
             }
         });
-        const double r = timeMs([&] { rows = NameRows(); });
+        const double r = timeMs([&] { rows = QStringList(); });
         const double p = timeMs([&] { viewport.repaint(); });
         ProgramUnderTest::settle();
         if (i >= warmUp) {

@@ -99,7 +99,7 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     const std::unique_ptr<SnippetStore> store = SnippetStore::open(databasePath).store;
     add("SnippetStore::open (page cache, rows held in memory)", heapInUseMiB() - before);
     before = heapInUseMiB();
-    const NameRows all = store->allSnippets();
+    const QStringList all = store->allSnippets();
     add("allSnippets() result (the store's list, shared)", heapInUseMiB() - before);
 
     // The parts of the store's table, made again from the rows it reads.
@@ -131,8 +131,8 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     {
         const QCollator collator(QLocale(QLocale::Chinese, QLocale::China));
         QVector<QCollatorSortKey> keys;
-        keys.reserve(all.names.size());
-        for (const QString& name : all.names) {
+        keys.reserve(all.size());
+        for (const QString& name : all) {
             keys.push_back(collator.sortKey(name));
         }
         add("the sort keys displayOrder makes while loading (freed after)",
@@ -141,14 +141,14 @@ void probeMemory(Results& results, int rows, const QString& databasePath) {
     before = heapInUseMiB();
     {
         QVector<QString> copies;
-        copies.reserve(all.names.size());
-        for (const QString& name : all.names) {
+        copies.reserve(all.size());
+        for (const QString& name : all) {
             copies.push_back(QString(name.constData(), name.size()));
         }
         add("every name once more as its own QString", heapInUseMiB() - before);
     }
     before = heapInUseMiB();
-    QStringList copy = all.names;
+    QStringList copy = all;
     copy.detach();
     add("a list of every name, names shared (what the model holds after a search)",
         heapInUseMiB() - before);

@@ -185,10 +185,10 @@ void TestSnippetLibrary::beginnerSearchesFindTheRightSnippets() {
     QFETCH(QStringList, wanted);
     static const auto opened = SnippetStore::open(QStringLiteral(TOLVARAN_APP_DIR "/db/main.mdb"));
     QVERIFY2(opened.store, qPrintable(opened.error));
-    const NameRows found =
+    const QStringList found =
         byName ? opened.store->snippetsByName(query) : opened.store->snippetsByCommand(query);
-    QVERIFY(!found.names.isEmpty());
-    const QSet<QString> names(found.names.begin(), found.names.end());
+    QVERIFY(!found.isEmpty());
+    const QSet<QString> names(found.begin(), found.end());
     for (const QString& name : wanted) {
         QVERIFY2(names.contains(name), qPrintable(name));
     }

@@ -43,15 +43,11 @@ void SnippetBrowser::search(const QString& boxText) {
                                       : m_store.snippetsByCommand(term));
 }
 
-void SnippetBrowser::showNames(const NameRows& result) {
-    if (!result.error.isEmpty()) {
-        reportFailure(result.error);
-        return;
+// A search without a match leaves the list as it was.
+void SnippetBrowser::showNames(const QStringList& names) {
+    if (!names.isEmpty()) {
+        m_model->setStringList(names);
     }
-    if (result.names.isEmpty()) {
-        return;
-    }
-    m_model->setStringList(result.names);
 }
 
 void SnippetBrowser::choose() {

@@ -13,8 +13,6 @@ class MessageBoxes;
 class SnippetListView;
 class SnippetStore;
 
-struct NameRows;
-
 // The widgets the snippet browser works on; the main window owns them.
 struct BrowserWidgets {
     SnippetListView* list = nullptr;    // List1
@@ -39,7 +37,7 @@ public:
 private:
     void search(const QString& boxText);
     void choose();
-    void showNames(const NameRows& result);
+    void showNames(const QStringList& names);
     void reportFailure(const QString& error);
 
     BrowserWidgets m_w;

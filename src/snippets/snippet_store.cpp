@@ -93,16 +93,12 @@ QString SnippetStore::load() {
     return {};
 }
 
-NameRows SnippetStore::allSnippets() {
-    return {m_table.names(), {}};
+QStringList SnippetStore::snippetsByName(const QString& term) const {
+    return m_table.namesContaining(SnippetTable::Column::Name, term);
 }
 
-NameRows SnippetStore::snippetsByName(const QString& term) {
-    return {m_table.namesContaining(SnippetTable::Column::Name, term), {}};
-}
-
-NameRows SnippetStore::snippetsByCommand(const QString& term) {
-    return {m_table.namesContaining(SnippetTable::Column::Command, term), {}};
+QStringList SnippetStore::snippetsByCommand(const QString& term) const {
+    return m_table.namesContaining(SnippetTable::Column::Command, term);
 }
 
 CommandLookup SnippetStore::firstCommandNamed(const QString& name) {

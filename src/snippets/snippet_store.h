@@ -11,12 +11,6 @@
 
 namespace tolvaran {
 
-// Names for the list, in display order, or the engine's description of why reading failed.
-struct NameRows {
-    QStringList names;
-    QString error;
-};
-
 // The command of a snippet in stored form ("%" for each line break): empty text for a NULL
 // command, nothing when no row has the name.
 struct CommandLookup {
@@ -40,9 +34,10 @@ public:
     // every page of it once. Never creates or changes a file.
     static Opened open(const QString& path, const QByteArray& password = kDatabasePassword);
 
-    NameRows allSnippets();
-    NameRows snippetsByName(const QString& term);
-    NameRows snippetsByCommand(const QString& term);
+    // Names for the list, in display order.
+    const QStringList& allSnippets() const { return m_table.names(); }
+    QStringList snippetsByName(const QString& term) const;
+    QStringList snippetsByCommand(const QString& term) const;
     CommandLookup firstCommandNamed(const QString& name);
 
 private:
