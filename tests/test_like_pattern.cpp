@@ -74,6 +74,18 @@ void TestLikePattern::matches_data() {
                                                << "x[a]y" << true;
     QTest::newRow("square brackets not a class") << "%[a]%"
                                                  << "a" << false;
+
+    // Characters outside the basic plane are two UTF-16 units; "_" still takes one character.
+    QTest::newRow("underscore takes a whole astral character") << "a_b"
+                                                               << "a😀b" << true;
+    QTest::newRow("underscore alone, astral") << "_"
+                                              << "😀" << true;
+    QTest::newRow("two underscores are not one astral") << "__"
+                                                        << "😀" << false;
+    QTest::newRow("trailing underscore, astral") << "%_"
+                                                 << "😀" << true;
+    QTest::newRow("percent backtracks over astral") << "%😀b%"
+                                                    << "😀😀b" << true;
 }
 
 void TestLikePattern::matches() {

@@ -49,6 +49,8 @@ private slots:
     void clickingTheChosenEntryAgainShowsItsCommandAgain();
     void clickThatDeselectsChoosesNothing();
     void emptyStoreKeepsListEmpty();
+    void pressThatSelects_data();
+    void pressThatSelects();
 
 private:
     void choose(const QString& name, int occurrence = 0);
@@ -246,6 +248,28 @@ void TestSnippetBrowser::emptyStoreKeepsListEmpty() {
         empty.find<QLineEdit>("Text1")->setText(text);
         QVERIFY(empty.listed().isEmpty());
     }
+}
+
+// A press that selects an entry chooses it, however the press ends.
+void TestSnippetBrowser::pressThatSelects_data() {
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("releasedBelow");
+    QTest::newRow("left, released on the entry") << int(Qt::LeftButton) << false;
+    QTest::newRow("left, released below the list's entries") << int(Qt::LeftButton) << true;
+    QTest::newRow("right button") << int(Qt::RightButton) << false;
+}
+
+void TestSnippetBrowser::pressThatSelects() {
+    QFETCH(int, button);
+    QFETCH(bool, releasedBelow);
+    auto* list = m_p->find<QListView>("List1");
+    const int row = m_p->listed().indexOf("查看端口");
+    const QPoint at = list->visualRect(list->model()->index(row, 0)).center();
+    const QPoint release = releasedBelow ? QPoint(at.x(), list->viewport()->height() - 2) : at;
+    QTest::mousePress(list->viewport(), Qt::MouseButton(button), {}, at);
+    QTest::mouseRelease(list->viewport(), Qt::MouseButton(button), {}, release);
+    QCOMPARE(m_p->find<CommandDisplay>("Text2")->text(), QString("ss -tlnp"));
+    QCOMPARE(list->toolTip(), QString("查看端口"));
 }
 
 QTEST_MAIN(TestSnippetBrowser)

@@ -1,4 +1,5 @@
 #include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include "file_fixtures.h"
@@ -51,6 +52,9 @@ private slots:
     void usingTheStoreLeavesTheFolderAlone_data();
     void usingTheStoreLeavesTheFolderAlone();
     void opensAFileOfAnotherSqlcipherRelease();
+    void indexesDoNotChangeWhichRowIsFirst();
+    void opensInAFolderOfAnyName_data();
+    void opensInAFolderOfAnyName();
 
 private:
     std::unique_ptr<FixtureFolder> m_folder;
@@ -183,15 +187,8 @@ void TestSnippetStore::usingTheStoreLeavesTheFolderAlone() {
     QFETCH(bool, writeAheadLog);
     FixtureFolder folder(kRows);
     if (writeAheadLog) {
-        sqlite3* raw = nullptr;
-        QCOMPARE(sqlite3_open(QFile::encodeName(folder.databasePath()).constData(), &raw),
-                 SQLITE_OK);
-        const DatabaseHandle db(raw);
-        QCOMPARE(applyDatabaseKey(db.get(), kDatabasePassword), SQLITE_OK);
-        QCOMPARE(
-            sqlite3_exec(db.get(), "PRAGMA journal_mode = WAL; INSERT INTO u VALUES ('新', 'ls')",
-                         nullptr, nullptr, nullptr),
-            SQLITE_OK);
+        QVERIFY(runSql(folder.databasePath(), kDatabasePassword,
+                       "PRAGMA journal_mode = WAL; INSERT INTO u VALUES ('新', 'ls')"));
     }
     const auto before = folderState(folder.path());
     {
@@ -214,6 +211,47 @@ void TestSnippetStore::opensAFileOfAnotherSqlcipherRelease() {
     QCOMPARE(opened.store->allSnippets(), (QStringList{"查看端口", "apt 更新"}));
     QCOMPARE(opened.store->firstCommandNamed("APT 更新").command.value_or(QString()),
              QString("sudo apt update%sudo apt upgrade"));
+}
+
+// Another program may have indexed the names; the file's order still decides which row of a
+// name comes first.
+void TestSnippetStore::indexesDoNotChangeWhichRowIsFirst() {
+    FixtureFolder folder(kRows);
+    QVERIFY(
+        runSql(folder.databasePath(), kDatabasePassword,
+               "create index by_name on u(na); insert into u values ('APT 升级', 'echo later')"));
+    auto opened = SnippetStore::open(folder.databasePath());
+    QVERIFY2(opened.store, qPrintable(opened.error));
+    QCOMPARE(opened.store->firstCommandNamed("apt 升级").command.value_or(QString()),
+             QString("sudo apt upgrade"));
+    QCOMPARE(opened.store->allSnippets().size(), kRows.size());
+}
+
+// The file's path reaches the engine as a URI: characters that mean something there are text.
+void TestSnippetStore::opensInAFolderOfAnyName_data() {
+    QTest::addColumn<QString>("folder");
+    QTest::newRow("space") << "my app";
+    QTest::newRow("hash") << "app #1";
+    QTest::newRow("question mark") << "why?";
+    QTest::newRow("percent escape") << "a%20b";
+    QTest::newRow("lone percent") << "100%";
+    QTest::newRow("query-like") << "x?mode=rwc&immutable=0";
+    QTest::newRow("chinese") << "测试 文件夹";
+    QTest::newRow("all at once") << "my app #1 %20 测试?";
+}
+
+void TestSnippetStore::opensInAFolderOfAnyName() {
+    QFETCH(QString, folder);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(folder + "/db/main.mdb");
+    QCOMPARE(writeSnippetDatabase(path, kRows), QString());
+    const auto before = folderState(dir.path());
+    auto opened = SnippetStore::open(path);
+    QVERIFY2(opened.store, qPrintable(opened.error));
+    QCOMPARE(opened.store->firstCommandNamed("查看端口").command.value_or(QString()),
+             QString("ss -tlnp"));
+    opened.store.reset();
+    QCOMPARE(folderState(dir.path()), before);
 }
 
 QTEST_GUILESS_MAIN(TestSnippetStore)

@@ -31,10 +31,16 @@ int applyDatabaseKey(sqlite3* db, const QByteArray& password) {
 OpenedDatabase openDatabaseForReading(const QString& path, const QByteArray& password) {
     // "immutable": the engine neither locks the file nor makes a journal or shared-memory file
     // beside it, also for a file left in write-ahead-log mode by another program.
-    const QString uri = QStringLiteral("file:") +
-                        QString::fromLatin1(QUrl::toPercentEncoding(
-                            QFileInfo(path).absoluteFilePath(), QByteArrayLiteral("/"))) +
-                        QStringLiteral("?mode=ro&immutable=1");
+    // An empty authority ("file://" then the path from its first "/"): a path that begins with
+    // "//" (a Windows share) would otherwise be read as a host name, which the engine refuses.
+    QString absolute = QFileInfo(path).absoluteFilePath();
+    if (!absolute.startsWith(QLatin1Char('/'))) {
+        absolute.prepend(QLatin1Char('/'));  // "C:/..." becomes "/C:/...", as the engine expects
+    }
+    const QString uri =
+        QStringLiteral("file://") +
+        QString::fromLatin1(QUrl::toPercentEncoding(absolute, QByteArrayLiteral("/"))) +
+        QStringLiteral("?mode=ro&immutable=1");
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(uri.toUtf8().constData(), &raw,
                                    SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);

@@ -17,12 +17,14 @@ signals:
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void selectionChanged(const QItemSelection& selected,
                           const QItemSelection& deselected) override;
 
 private:
     // A selection made by a mouse press is chosen when the click completes.
     bool m_pressing = false;
+    bool m_pressSelected = false;  // the press selected an entry not yet chosen
 };
 
 }  // namespace tolvaran

@@ -3,8 +3,10 @@
 namespace tolvaran {
 namespace {
 
-constexpr const char* kNamesSql = "select rowid, na from u where na is not null";
-constexpr const char* kCommandsSql = "select rowid, code from u where na is not null";
+// Both passes read the rows in the file's order, whatever indexes the file may hold.
+constexpr const char* kNamesSql = "select rowid, na from u where na is not null order by rowid";
+constexpr const char* kCommandsSql =
+    "select rowid, code from u where na is not null order by rowid";
 constexpr const char* kCommandByIdSql = "select code from u where rowid = ?1";
 
 // Reads every page: a wrong password, a file that is no database and a damaged file all show
@@ -68,9 +70,11 @@ QString SnippetStore::load() {
     SnippetTable table(ids, names);
     names.clear();
     int row = 0;
+    bool mismatch = false;
     error = eachRow(m_db.get(), kCommandsSql, [&](sqlite3_stmt* stmt) {
-        if (row >= ids.size() || sqlite3_column_int64(stmt, 0) != ids[row]) {
-            row = -1;  // the file is opened unchanging; this cannot happen with a sound engine
+        // The file is opened unchanging, so the second pass meets the rows of the first.
+        mismatch = mismatch || row >= ids.size() || sqlite3_column_int64(stmt, 0) != ids[row];
+        if (mismatch) {
             return;
         }
         ++row;
@@ -78,7 +82,7 @@ QString SnippetStore::load() {
                                 ? std::nullopt
                                 : std::optional<QString>(columnText(stmt, 1)));
     });
-    if (error.isEmpty() && row != ids.size()) {
+    if (error.isEmpty() && (mismatch || row != ids.size())) {
         error = QStringLiteral("the rows of table u changed while they were read");
     }
     if (!error.isEmpty()) {

@@ -25,7 +25,7 @@ inline QMap<QString, QByteArray> folderState(const QString& folder) {
 }
 
 // Ways a database file can be unusable.
-enum class Damage { Missing, Garbage, Emptied, Corrupted };
+enum class Damage { Missing, Garbage, Emptied, Corrupted, CorruptedLastPage };
 
 inline bool damage(const QString& path, Damage how) {
     QFile file(path);
@@ -45,6 +45,10 @@ inline bool damage(const QString& path, Damage how) {
             break;
         case Damage::Corrupted:  // a page in the middle overwritten
             file.seek(file.size() / 2);
+            file.write(QByteArray(64, '\x5a'));
+            break;
+        case Damage::CorruptedLastPage:
+            file.seek(file.size() - 100);
             file.write(QByteArray(64, '\x5a'));
             break;
         case Damage::Missing:

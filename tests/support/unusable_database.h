@@ -20,6 +20,9 @@ inline void addUnusableDatabaseRows() {
     QTest::newRow("not a database") << key << int(Damage::Garbage);
     QTest::newRow("empty file, so no table u") << key << int(Damage::Emptied);
     QTest::newRow("damaged page") << key << int(Damage::Corrupted);
+    // The last pages hold an index that reading the rows never needs: only a check of the
+    // whole file finds the damage.
+    QTest::newRow("damaged index page") << key << int(Damage::CorruptedLastPage);
 }
 
 // An application folder whose database is unusable as the row says; null if that failed.
@@ -30,6 +33,10 @@ inline std::unique_ptr<FixtureFolder> unusableDatabaseFolder(const QByteArray& p
         rows << row(qPrintable(QStringLiteral("名称%1").arg(i)), "echo a command of some length");
     }
     auto folder = std::make_unique<FixtureFolder>(rows, password);
+    if (damage == int(Damage::CorruptedLastPage) &&
+        !runSql(folder->databasePath(), password, "create index by_name on u(na)")) {
+        return nullptr;
+    }
     if (damage >= 0 && !test::damage(folder->databasePath(), Damage(damage))) {
         return nullptr;
     }
