@@ -52,20 +52,12 @@ QVector<int> eachName(const QVector<QString>& folded, const QString& term) {
     return hits;
 }
 
-template <typename Work>
-double median(int repeats, Work&& work) {
-    QVector<double> ms;
-    for (int i = 0; i < repeats; ++i) {
-        ms << timeMs(work);
-    }
-    return summarize(ms).median;
-}
-
 }  // namespace
 
 void probeInMemory(Results& results, int rows, const MemoryIndex& index, const QString& fewTerm,
                    const QString& oneCharTerm, const QString& fewCommandTerm, int repeats) {
-    auto add = [&](const QString& label, double ms) {
+    auto add = [&](const QString& label, const Summary& timings) {
+        const double ms = timings.median;
         results.probes << ProbeFigure{rows, kSection, label, ms};
     };
     const QVector<QString>& folded = index.foldedNames();
@@ -74,18 +66,18 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
     const char* kinds[] = {"3 chars, a few rows", "1 char, ~half the rows"};
     for (int t = 0; t < 2; ++t) {
         add(QStringLiteral("search, %1: QString::contains on each folded name").arg(kinds[t]),
-            median(repeats, [&] { eachName(folded, terms[t]); }));
+            repeated(repeats, [&] { eachName(folded, terms[t]); }));
         add(QStringLiteral("search, %1: one folded text, QStringMatcher").arg(kinds[t]),
-            median(repeats, [&] { one.find(terms[t]); }));
+            repeated(repeats, [&] { one.find(terms[t]); }));
     }
 
     const QString commandTerm = fewCommandTerm.toCaseFolded();
     add(QStringLiteral("search commands, 3 chars, a few rows: QString::contains on each"),
-        median(repeats, [&] { eachName(index.foldedCommands(), commandTerm); }));
+        repeated(repeats, [&] { eachName(index.foldedCommands(), commandTerm); }));
     {
         const OneText commands(index.foldedCommands());
         add(QStringLiteral("search commands, 3 chars, a few rows: one folded text, QStringMatcher"),
-            median(repeats, [&] { commands.find(commandTerm); }));
+            repeated(repeats, [&] { commands.find(commandTerm); }));
     }
 
     const QVector<int> hits = one.find(terms[1]);
@@ -95,7 +87,7 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
         rowOfRank[rank[row]] = row;
     }
     add(QStringLiteral("order ~half the rows: std::sort of (rank, row) pairs"),
-        median(repeats, [&] {
+        repeated(repeats, [&] {
             QVector<std::pair<int, int>> pairs;
             pairs.reserve(hits.size());
             for (int row : hits) {
@@ -103,7 +95,7 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
             }
             std::sort(pairs.begin(), pairs.end());
         }));
-    add(QStringLiteral("order ~half the rows: bitmap indexed by rank"), median(repeats, [&] {
+    add(QStringLiteral("order ~half the rows: bitmap indexed by rank"), repeated(repeats, [&] {
             QBitArray found(static_cast<qsizetype>(rank.size()));
             for (int row : hits) {
                 found.setBit(rank[row]);
@@ -128,12 +120,13 @@ void probeInMemory(Results& results, int rows, const MemoryIndex& index, const Q
     for (int t = 0; t < 2; ++t) {
         add(QStringLiteral("search and order, %1: SnippetTable::namesContaining (program)")
                 .arg(kinds[t]),
-            median(repeats, [&] { table.namesContaining(SnippetTable::Column::Name, terms[t]); }));
+            repeated(repeats,
+                     [&] { table.namesContaining(SnippetTable::Column::Name, terms[t]); }));
     }
     add(QStringLiteral(
             "search and order commands, 3 chars, a few rows: SnippetTable::namesContaining"),
-        median(repeats,
-               [&] { table.namesContaining(SnippetTable::Column::Command, commandTerm); }));
+        repeated(repeats,
+                 [&] { table.namesContaining(SnippetTable::Column::Command, commandTerm); }));
 }
 
 }  // namespace tolvaran::bench

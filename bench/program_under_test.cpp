@@ -79,4 +79,15 @@ void ProgramUnderTest::settle() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+QVector<double> ProgramUnderTest::laterStartups(const QString& folder, int repeats) {
+    QVector<double> ms;
+    for (int i = 0; i < repeats; ++i) {
+        double one = 0;
+        start(folder, &one);
+        settle();
+        ms << one;
+    }
+    return ms;
+}
+
 }  // namespace tolvaran::bench

@@ -39,6 +39,8 @@ public:
     void setSearchText(const QString& text);
     // Lets every posted event run, so no earlier work spills into the next timing.
     static void settle();
+    // Start-up times of `repeats` more starts on `folder`, after the first in the process.
+    static QVector<double> laterStartups(const QString& folder, int repeats);
 
 private:
     ProgramUnderTest() = default;

@@ -54,13 +54,7 @@ QVector<SearchCase> libraryInChild(int rows, const QString& folder) {
 
 void startupsAgain(Results& results, const QString& folder, int rows, double firstMs,
                    const StartupSteps& steps) {
-    QVector<double> warm;
-    for (int i = 0; i < kStartupRepeats; ++i) {
-        double ms = 0;
-        ProgramUnderTest::start(folder, &ms);
-        ProgramUnderTest::settle();
-        warm << ms;
-    }
+    const QVector<double> warm = ProgramUnderTest::laterStartups(folder, kStartupRepeats);
     StartupFigure figure{
         QStringLiteral("generated, %1 rows").arg(rows), rows, -1, firstMs, summarize(warm), {}};
     results.addStartupSteps(figure, steps);

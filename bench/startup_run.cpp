@@ -29,13 +29,7 @@ Results runDefaultStartup(double applicationMs, int repeats) {
     }
     const ProcessMemory afterStart = processMemory();
     program.reset();
-    QVector<double> warm;
-    for (int i = 0; i < kStartupRepeats; ++i) {
-        double ms = 0;
-        ProgramUnderTest::start(folder, &ms);
-        ProgramUnderTest::settle();
-        warm << ms;
-    }
+    const QVector<double> warm = ProgramUnderTest::laterStartups(folder, kStartupRepeats);
     const MemoryIndex index(databasePath(folder));
     QTemporaryDir scratch;
     const StartupSteps steps = timeStartupSteps(folder, index, scratch.path(), repeats);

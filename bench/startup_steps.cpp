@@ -46,15 +46,6 @@ QVector<ReadRow> readRows(sqlite3* db) {
     return rows;
 }
 
-template <typename Work>
-Summary repeated(int repeats, Work&& work) {
-    QVector<double> ms;
-    for (int i = 0; i < repeats; ++i) {
-        ms << timeMs(work);
-    }
-    return summarize(ms);
-}
-
 }  // namespace
 
 StartupSteps timeStartupSteps(const QString& appFolder, const MemoryIndex& index,

@@ -27,4 +27,14 @@ double timeMs(Work&& work) {
     return elapsedMs(timer);
 }
 
+// The timings of `work` run `repeats` times, summarised.
+template <typename Work>
+Summary repeated(int repeats, Work&& work) {
+    QVector<double> ms;
+    for (int i = 0; i < repeats; ++i) {
+        ms << timeMs(work);
+    }
+    return summarize(ms);
+}
+
 }  // namespace tolvaran::bench

@@ -161,9 +161,7 @@ void TestSnippetStore::failedOpen_data() {
 }
 
 void TestSnippetStore::failedOpen() {
-    QFETCH(QByteArray, password);
-    QFETCH(int, damage);
-    const auto unusable = unusableDatabaseFolder(password, damage);
+    const auto unusable = unusableDatabaseFolder();
     QVERIFY(unusable);
     const FixtureFolder& folder = *unusable;
     const auto before = folderState(folder.path());

@@ -60,9 +60,7 @@ void TestStartup::failedDatabaseEndsBeforeTheWindow_data() {
 }
 
 void TestStartup::failedDatabaseEndsBeforeTheWindow() {
-    QFETCH(QByteArray, password);
-    QFETCH(int, damage);
-    const auto unusable = unusableDatabaseFolder(password, damage);
+    const auto unusable = unusableDatabaseFolder();
     QVERIFY(unusable);
     const FixtureFolder& folder = *unusable;
     const auto before = folderState(folder.path());

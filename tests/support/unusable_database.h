@@ -25,9 +25,11 @@ inline void addUnusableDatabaseRows() {
     QTest::newRow("damaged index page") << key << int(Damage::CorruptedLastPage);
 }
 
-// An application folder whose database is unusable as the row says; null if that failed.
-inline std::unique_ptr<FixtureFolder> unusableDatabaseFolder(const QByteArray& password,
-                                                             int damage) {
+// An application folder whose database is unusable as the current row says; null if making
+// it failed.
+inline std::unique_ptr<FixtureFolder> unusableDatabaseFolder() {
+    QFETCH(QByteArray, password);
+    QFETCH(int, damage);
     QVector<SnippetRow> rows;
     for (int i = 0; i < 400; ++i) {
         rows << row(qPrintable(QStringLiteral("名称%1").arg(i)), "echo a command of some length");
